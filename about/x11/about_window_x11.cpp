@@ -1,0 +1,7 @@
+#include "about/about_window.h"
+
+namespace ondalith {
+
+AboutWindow::AboutWindow(void*, int) {}
+
+}  // namespace ondalith

@@ -1,0 +1,25 @@
+#include "app/entry.h"
+
+#include "about/about_window.h"
+#include "app/main_loop.h"
+#include "app/saver_app.h"
+
+namespace ondalith {
+
+SaverApp* saverApp = nullptr;
+
+int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* instance, int showCommand) {
+    launchOptions = options;
+    const bool marked = options->mode == Preview || options->mode == None;
+    if (singleInstanceRule && marked && !isFirstInstance()) return 0;
+
+    if (options->mode == Configure) {
+        new AboutWindow(instance, showCommand);
+        return 0;
+    }
+    saverApp = new SaverApp(options);
+    runMainLoop();
+    return 0;
+}
+
+}  // namespace ondalith

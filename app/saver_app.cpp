@@ -1,0 +1,134 @@
+#include "app/saver_app.h"
+
+#include <glad/gl.h>
+#include <GLFW/glfw3.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "app/attach.h"
+#include "app/window_icon.h"
+#include "platform/host_window.h"
+#include "platform/message_box.h"
+#include "platform/system_version.h"
+
+namespace ondalith {
+
+WindowMetrics windowMetrics{0, 0, 0.0f};
+
+namespace {
+constexpr const char* kTitle = "Ondalith Screensaver";
+// Where the system gives no size to go by (no video mode, an unreadable host window):
+// the old systems' window size. The window then cannot be opened in the host's case.
+constexpr int kFallbackWidth = 1280;
+constexpr int kFallbackHeight = 768;
+
+[[noreturn]] void exitNow() { std::exit(0); }
+}  // namespace
+
+void setWindowMetrics(int width, int height) {
+    windowMetrics.width = width;
+    windowMetrics.height = height;
+    windowMetrics.aspect = static_cast<float>(width) / static_cast<float>(height);
+}
+
+SaverApp::SaverApp(LaunchOptions* options) : window(nullptr), launchOptions(options) {
+    initWindowingLibrary();
+    computeWindowSize();
+    openWindow();
+    setupGLState();
+}
+
+void SaverApp::initWindowingLibrary() {
+    glfwSetErrorCallback(onLibraryError);
+    if (!glfwInit()) {
+        platform::showMessageBox("Failed to initialize GLFW", "Debug", platform::MessageIcon::Information);
+    }
+}
+
+void SaverApp::computeWindowSize() {
+    int width = kFallbackWidth;
+    int height = kFallbackHeight;
+    if (launchOptions->mode == Preview) {
+        platform::hostClientSize(launchOptions->parentWindow, width, height);
+    } else if (platform::systemVersion() >= 60) {
+        // The monitor and its mode are asked for twice, once per dimension.
+        if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) width = mode->width;
+        if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) height = mode->height;
+    }
+    setWindowMetrics(width, height);
+}
+
+void SaverApp::openWindow() {
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+    glfwWindowHint(GLFW_CONTEXT_ROBUSTNESS, GLFW_LOSE_CONTEXT_ON_RESET);
+    glfwWindowHint(GLFW_SAMPLES, 4);
+    glfwWindowHint(GLFW_STEREO, 0);
+
+    if (launchOptions->mode == Preview) {
+        window = attachToNativeWindow(launchOptions->parentWindow, nullptr);
+    } else {
+        window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, kTitle, glfwGetPrimaryMonitor(), nullptr);
+    }
+    if (!window) {
+        platform::showMessageBox("Failed to open window", "Debug", platform::MessageIcon::Information);
+        glfwTerminate();
+        exitNow();
+    }
+
+    glfwSetWindowSizeCallback(window, onWindowSize);
+    glfwSetKeyCallback(window, onKey);
+    glfwSetMouseButtonCallback(window, onMouseButton);
+    glfwSetCursorPosCallback(window, onCursorPos);
+    glfwSetScrollCallback(window, onScroll);
+    glfwMakeContextCurrent(window);
+    setWindowIcon(window);
+    loadGLEntryPoints();  // the saver carries on whatever the loader reports
+}
+
+void SaverApp::setupGLState() {
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CW);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthRange(0.0, 1.0);
+    glEnable(GL_MULTISAMPLE);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_POLYGON_SMOOTH);
+    setVSync(true);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+}
+
+void SaverApp::setWindowIcon(GLFWwindow* target) {
+    std::vector<unsigned char> rows(kWindowIconBytes);
+    windowIconRows(rows.data());
+    const GLFWimage image{kWindowIconSize, kWindowIconSize, rows.data()};
+    glfwSetWindowIcon(target, 1, &image);
+}
+
+void SaverApp::setVSync(bool on) { glfwSwapInterval(on ? 1 : 0); }
+
+void SaverApp::onWindowSize(GLFWwindow*, int width, int height) { setWindowMetrics(width, height); }
+void SaverApp::onKey(GLFWwindow*, int, int, int, int) { exitNow(); }
+void SaverApp::onMouseButton(GLFWwindow*, int, int, int) { exitNow(); }
+void SaverApp::onCursorPos(GLFWwindow*, double, double) {}
+void SaverApp::onScroll(GLFWwindow*, double, double) {}
+
+void SaverApp::onLibraryError(int, const char* description) {
+    platform::showMessageBox(description, "Error", platform::MessageIcon::Information);
+}
+
+bool loadGLEntryPoints() {
+    gladLoaderLoadGL();
+    gladLoaderUnloadGL();  // drops only the loader's own reference to the GL library
+    if (!glad_glGetIntegerv) return false;
+    GLint major = 0;
+    GLint minor = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    return major >= 3;
+}
+
+}  // namespace ondalith

@@ -1,0 +1,53 @@
+#pragma once
+// The saver application: the windowing library, the window (full screen, or inside
+// the host's preview window), its GL context and the fixed GL state.
+#include <cstdint>
+
+#include "app/launch_options.h"
+
+struct GLFWwindow;
+
+namespace ondalith {
+
+// The drawing area's size; written together, by the start-up size and the size callback.
+struct WindowMetrics {
+    std::int32_t width;
+    std::int32_t height;
+    float aspect;
+};
+extern WindowMetrics windowMetrics;
+
+class SaverApp {
+public:
+    explicit SaverApp(LaunchOptions* options);
+
+    GLFWwindow* window;
+    LaunchOptions* launchOptions;
+
+    static void setWindowIcon(GLFWwindow* window);
+    static void setVSync(bool on);
+
+    static void onWindowSize(GLFWwindow* window, int width, int height);
+    static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
+    static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
+    static void onCursorPos(GLFWwindow* window, double x, double y);
+    static void onScroll(GLFWwindow* window, double x, double y);
+    static void onLibraryError(int code, const char* description);
+
+private:
+    void initWindowingLibrary();
+    void computeWindowSize();
+    void openWindow();
+    void setupGLState();
+};
+
+extern SaverApp* saverApp;  // set by the entry once constructed
+
+// Loads the GL entry points, then reads the context's version. False when
+// glGetIntegerv is missing or the major version is below 3; the saver goes on anyway.
+bool loadGLEntryPoints();
+
+// Sets all three metrics from a size.
+void setWindowMetrics(int width, int height);
+
+}  // namespace ondalith

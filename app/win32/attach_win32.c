@@ -1,0 +1,144 @@
+// attachToNativeWindow for Win32, written against GLFW's internal records: a window
+// record is built as glfwCreateWindow builds one, but its handle is the host's window.
+#include "internal.h"
+
+#include "app/attach.h"
+
+// One saver process attaches once; the table keeps what detaching needs.
+#define MAX_ATTACHED 4
+typedef struct Attached {
+    _GLFWwindow* window;
+    HWND host;
+    HWND child;       // our own window inside the host, when the host's cannot take GL
+    WNDPROC oldProc;  // the host's procedure, when subclassing it succeeded
+} Attached;
+static Attached attached[MAX_ATTACHED];
+
+static Attached* findAttached(_GLFWwindow* window) {
+    for (int i = 0; i < MAX_ATTACHED; ++i)
+        if (attached[i].window == window) return &attached[i];
+    return NULL;
+}
+
+static WNDPROC libraryWindowProc(void) {
+    WNDCLASSEXW wc = {sizeof(wc)};
+    if (!GetClassInfoExW(GetModuleHandleW(NULL), _GLFW_WNDCLASSNAME, &wc)) return NULL;
+    return wc.lpfnWndProc;
+}
+
+// Puts the host back as it was and frees the record; the host window stays alive.
+void detachNativeWindow(GLFWwindow* handle) {
+    _GLFWwindow* window = (_GLFWwindow*) handle;
+    Attached* a = findAttached(window);
+    if (!a) return;
+    if (a->oldProc) SetWindowLongPtrW(a->host, GWLP_WNDPROC, (LONG_PTR) a->oldProc);
+    RemovePropW(a->host, L"GLFW");
+    // With handle left as the host, glfwDestroyWindow would destroy the host.
+    if (!a->child) window->win32.handle = NULL;
+    glfwDestroyWindow(handle);  // destroys our child window too, if there is one
+    a->window = NULL;
+}
+
+static GLFWbool createContext(_GLFWwindow* window, const _GLFWctxconfig* ctx, const _GLFWfbconfig* fb,
+                              GLFWbool quiet) {
+    if (ctx->client == GLFW_NO_API) return GLFW_TRUE;
+    GLFWerrorfun previous = quiet ? glfwSetErrorCallback(NULL) : NULL;
+    GLFWbool ok = GLFW_FALSE;
+    if (ctx->source == GLFW_NATIVE_CONTEXT_API)
+        ok = _glfwInitWGL() && _glfwCreateContextWGL(window, ctx, fb);
+    else if (ctx->source == GLFW_EGL_CONTEXT_API)
+        ok = _glfwInitEGL() && _glfwCreateContextEGL(window, ctx, fb);
+    else if (ctx->source == GLFW_OSMESA_CONTEXT_API)
+        ok = _glfwInitOSMesa() && _glfwCreateContextOSMesa(window, ctx, fb);
+    if (quiet) glfwSetErrorCallback(previous);
+    return ok;
+}
+
+GLFWwindow* attachToNativeWindow(uintptr_t nativeWindow, GLFWwindow* share) {
+    _GLFW_REQUIRE_INIT_OR_RETURN(NULL);
+
+    HWND host = (HWND) nativeWindow;
+    _GLFWfbconfig fbconfig = _glfw.hints.framebuffer;
+    _GLFWctxconfig ctxconfig = _glfw.hints.context;
+    _GLFWwndconfig wndconfig = _glfw.hints.window;
+    ctxconfig.share = (_GLFWwindow*) share;
+    if (!_glfwIsValidContextConfig(&ctxconfig)) return NULL;
+    // Not a window at all: nothing to attach to. The caller says so to the user.
+    if (!IsWindow(host)) return NULL;
+
+    Attached* slot = findAttached(NULL);
+    if (!slot) return NULL;
+
+    RECT client;
+    GetClientRect(host, &client);
+    const LONG style = GetWindowLongW(host, GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(host, GWL_EXSTYLE);
+
+    _GLFWwindow* window = calloc(1, sizeof(_GLFWwindow));
+    window->next = _glfw.windowListHead;
+    _glfw.windowListHead = window;
+    window->videoMode.width = client.right - client.left;
+    window->videoMode.height = client.bottom - client.top;
+    window->videoMode.redBits = fbconfig.redBits;
+    window->videoMode.greenBits = fbconfig.greenBits;
+    window->videoMode.blueBits = fbconfig.blueBits;
+    window->videoMode.refreshRate = _glfw.hints.refreshRate;
+    window->autoIconify = wndconfig.autoIconify;
+    window->focusOnShow = wndconfig.focusOnShow;
+    window->doublebuffer = fbconfig.doublebuffer;
+    window->cursorMode = GLFW_CURSOR_NORMAL;
+    window->minwidth = window->minheight = GLFW_DONT_CARE;
+    window->maxwidth = window->maxheight = GLFW_DONT_CARE;
+    window->numer = window->denom = GLFW_DONT_CARE;
+    window->resizable = (style & WS_THICKFRAME) != 0;
+    window->decorated = (style & (WS_BORDER | WS_THICKFRAME)) != 0;
+    window->floating = (exStyle & WS_EX_TOPMOST) != 0;
+    window->win32.maximized = IsZoomed(host);
+    window->win32.iconified = IsIconic(host);
+    window->win32.width = window->videoMode.width;
+    window->win32.height = window->videoMode.height;
+    window->win32.handle = host;
+
+    slot->window = window;
+    slot->host = host;
+    slot->child = NULL;
+    slot->oldProc = NULL;
+    SetPropW(host, L"GLFW", window);
+
+    // Another process's window refuses to be subclassed (access denied); the preview
+    // then goes on without the host's input, which it does not need.
+    WNDPROC proc = libraryWindowProc();
+    WNDPROC old = (WNDPROC) GetWindowLongPtrW(host, GWLP_WNDPROC);
+    SetLastError(0);
+    if (proc && old != proc && SetWindowLongPtrW(host, GWLP_WNDPROC, (LONG_PTR) proc)) slot->oldProc = old;
+
+    // Some hosts' windows cannot take a pixel format from us (another process's window
+    // under Wine). Then the context goes on a child window of our own that fills the
+    // host's client area, instead of failing the whole preview.
+    GLFWbool ok = createContext(window, &ctxconfig, &fbconfig, GLFW_TRUE);
+    if (!ok && ctxconfig.client != GLFW_NO_API) {
+        slot->child = CreateWindowExW(0, _GLFW_WNDCLASSNAME, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                      0, 0, window->win32.width, window->win32.height, host, NULL,
+                                      GetModuleHandleW(NULL), NULL);
+        if (slot->child) {
+            window->win32.handle = slot->child;
+            SetPropW(slot->child, L"GLFW", window);
+            ok = createContext(window, &ctxconfig, &fbconfig, GLFW_FALSE);
+        }
+    }
+    if (ok && ctxconfig.client != GLFW_NO_API) ok = _glfwRefreshContextAttribs(window, &ctxconfig);
+    if (!ok) {
+        detachNativeWindow((GLFWwindow*) window);
+        return NULL;
+    }
+    return (GLFWwindow*) window;
+}
+
+void followNativeWindowSize(GLFWwindow* handle) {
+    Attached* a = findAttached((_GLFWwindow*) handle);
+    if (!a || !a->child) return;  // a subclassed host reports its own size changes
+    RECT host, child;
+    if (!GetClientRect(a->host, &host) || !GetClientRect(a->child, &child)) return;
+    if (host.right != child.right || host.bottom != child.bottom)
+        SetWindowPos(a->child, NULL, 0, 0, host.right, host.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}

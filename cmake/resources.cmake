@@ -1,0 +1,40 @@
+# Resource scripts: windres compiles them into Windows executables; on Linux
+# resources/tools/embed.py turns the same script into an .incbin object and a lookup
+# table. Either way the ids come from the script alone.
+set(ONDALITH_PYTHON /usr/bin/python3)
+set(ONDALITH_EMBED "${PROJECT_SOURCE_DIR}/resources/tools/embed.py")
+set(ONDALITH_GENERATED "${CMAKE_BINARY_DIR}/generated")
+set(ONDALITH_ASSET_DIR "${CMAKE_BINARY_DIR}/resources")
+
+# Writes <header> (under generated/) with the #define ids of the script.
+function(ondalith_resource_ids target rc header)
+  set(out "${ONDALITH_GENERATED}/${header}")
+  add_custom_command(OUTPUT "${out}"
+    COMMAND ${ONDALITH_PYTHON} "${ONDALITH_EMBED}" "${rc}" --ids "${out}"
+            --search "${PROJECT_SOURCE_DIR}/resources" --search "${ONDALITH_ASSET_DIR}"
+    DEPENDS "${rc}" "${ONDALITH_EMBED}" ondalith_assets
+    COMMENT "Resource ids from ${rc}" VERBATIM)
+  add_custom_target(${target} DEPENDS "${out}")
+endfunction()
+
+# Puts every resource of <rc> into <target>.
+function(ondalith_embed_resources target rc)
+  get_filename_component(rcdir "${rc}" DIRECTORY)
+  add_dependencies(${target} ondalith_assets)
+  if(WIN32)
+    target_sources(${target} PRIVATE "${rc}")
+    set_source_files_properties("${rc}" PROPERTIES
+      COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR}")
+  else()
+    set(base "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
+    add_custom_command(OUTPUT "${base}.S" "${base}.cpp"
+      COMMAND ${ONDALITH_PYTHON} "${ONDALITH_EMBED}" "${rc}" --asm "${base}.S" --table "${base}.cpp"
+              --depfile "${base}.d"
+              --search "${PROJECT_SOURCE_DIR}/resources" --search "${ONDALITH_ASSET_DIR}"
+      DEPENDS "${rc}" "${ONDALITH_EMBED}" ondalith_assets
+      DEPFILE "${base}.d"
+      COMMENT "Embedding the resources of ${rc}" VERBATIM)
+    set_source_files_properties("${base}.S" PROPERTIES LANGUAGE ASM)
+    target_sources(${target} PRIVATE "${base}.S" "${base}.cpp")
+  endif()
+endfunction()

@@ -1,0 +1,12 @@
+#include <cstdio>
+
+#include "platform/message_box.h"
+
+namespace ondalith::platform {
+
+void showMessageBox(const char* text, const char* caption, MessageIcon) {
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+    std::fflush(stderr);
+}
+
+}  // namespace ondalith::platform

@@ -1,0 +1,16 @@
+#include "platform/x11/x11_connection.h"
+
+namespace ondalith::platform::x11 {
+
+namespace {
+int ignoreError(Display*, XErrorEvent*) { return 0; }
+}  // namespace
+
+Display* display() {
+    static Display* connection = XOpenDisplay(nullptr);
+    return connection;
+}
+
+void installQuietErrorHandler() { XSetErrorHandler(ignoreError); }
+
+}  // namespace ondalith::platform::x11

@@ -1,0 +1,52 @@
+# Shell helpers for tests that need an X server: source this file.
+# start_xvfb [WxHxD] starts a server on a free display (-displayfd), exports DISPLAY and
+# stops it when the script exits. Everything the tests run sits under `timeout`.
+
+start_xvfb() {
+    local screen=${1:-1280x720x24}
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
+    XVFB_PID=$!
+    local number
+    if ! read -r -t 20 number <"$fifo"; then
+        rm -f "$fifo"
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+    trap stop_xvfb EXIT
+}
+
+stop_xvfb() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+}
+
+# pixel X Y [window]: prints "R G B" (0-255) of one screen pixel.
+pixel() {
+    local window=${3:-root}
+    import -window "$window" -crop "1x1+$1+$2" -depth 8 rgb:- 2>/dev/null | od -An -tu1 | tr -s ' ' | sed 's/^ //'
+}
+
+# near "R G B" "R G B" [tolerance]: true when every channel is within tolerance.
+near() {
+    local tolerance=${3:-12}
+    read -r a1 a2 a3 <<<"$1"
+    read -r b1 b2 b3 <<<"$2"
+    for d in $((a1 - b1)) $((a2 - b2)) $((a3 - b3)); do
+        [ "${d#-}" -le "$tolerance" ] || return 1
+    done
+}
+
+# wait_for NAME-REGEX [seconds]: prints the id of the first visible window so named.
+wait_for_window() {
+    timeout "${2:-20}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
