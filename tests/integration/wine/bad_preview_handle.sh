@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# "/p" with a number that is no window: the "Failed to open window" box (caption
+# "Debug"), and exit code 0 once it is dismissed.
+set -u
+. "$TEST_TOOLS/xvfb.sh"
+. "$TEST_TOOLS/wine-env.sh"
+start_xvfb 1280x720x24 || exit 1
+wine_env
+trap 'wine_stop; stop_xvfb' EXIT
+
+timeout 120 wine "$ONDALITH" /p 12345 &
+pid=$!
+box=$(wait_for_window '^Debug$' 60) || true
+[ -n "$box" ] || fail "no Debug box"
+[ -z "$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null)" ] || fail "an Error box came too"
+xdotool windowfocus "$box"; sleep 0.3; xdotool key Return
+wait "$pid"; status=$?
+[ "$status" -eq 0 ] || fail "exit $status after the box"
+echo "ok: 'Failed to open window' box, then exit 0"
