@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the build needs, then configures and builds the presets named
+# (default: linux). Extra arguments after "--" go to `cmake --build`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/fetch-glfw.sh >/dev/null
+presets=()
+while [ $# -gt 0 ] && [ "$1" != "--" ]; do presets+=("$1"); shift; done
+[ $# -gt 0 ] && shift
+[ ${#presets[@]} -gt 0 ] || presets=(linux)
+for preset in "${presets[@]}"; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j"$(nproc)" "$@"
+done

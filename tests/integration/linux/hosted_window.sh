@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The saver as an X screensaver daemon runs it: drawing into a window it is handed
+# (--window-id, or --root with XSCREENSAVER_WINDOW), one per monitor at once, ending
+# with 0 on SIGTERM, and ending with 0 and no X error when the window goes away first.
+set -u
+. "$TEST_TOOLS/xvfb.sh"
+start_xvfb 1280x720x24 || exit 1
+work=$(mktemp -d)
+
+host() {  # starts a host window on fd 5x; prints its id
+    coproc "$1" { timeout 120 "$TEST_BIN/x11_host_window" 400x300; }
+}
+host A; read -r idA <&"${A[0]}"
+host B; read -r idB <&"${B[0]}"
+
+timeout 60 "$ONDALITH" --window-id "$idA" 2>"$work/a.err" & a=$!
+XSCREENSAVER_WINDOW=$idB timeout 60 "$ONDALITH" --root 2>"$work/b.err" & b=$!
+sleep 3
+kill -0 "$a" 2>/dev/null || fail "saver A (--window-id) ended early: $(cat "$work/a.err")"
+kill -0 "$b" 2>/dev/null || fail "saver B (--root) ended early: $(cat "$work/b.err")"
+echo "ok: two hosted savers run at once"
+
+kill -TERM "$a"; wait "$a"; status=$?
+[ "$status" -eq 0 ] || fail "SIGTERM gave exit $status"
+[ ! -s "$work/a.err" ] || fail "saver A wrote: $(cat "$work/a.err")"
+echo "ok: SIGTERM ends it with 0"
+
+echo >&"${B[1]}"  # host B destroys its window
+for _ in $(seq 30); do kill -0 "$b" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$b" 2>/dev/null && fail "saver B still runs after its window was destroyed"
+wait "$b"; status=$?
+[ "$status" -eq 0 ] || fail "window gone gave exit $status"
+[ ! -s "$work/b.err" ] || fail "saver B wrote: $(cat "$work/b.err")"
+echo "ok: a destroyed window ends it with 0 and no X error"
+
+out=$(timeout 10 "$ONDALITH" --help); status=$?
+[ "$status" -eq 0 ] && grep -q -- '--window-id' <<<"$out" && grep -q -- '--root' <<<"$out" || fail "--help"
+echo "ok: --help"
