@@ -1,9 +1,97 @@
 #include "sound/direct_sound.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "platform/resources.h"
+#include "sound/wave_chunks.h"
+
 namespace ondalith {
 
-CDirectSound::CDirectSound() = default;
-CDirectSound::~CDirectSound() = default;
-int CDirectSound::LoadFromResource(std::uint16_t, void*) { return 0; }
+platform::SoundDevice* CDirectSound::sharedDevice = nullptr;
+std::int32_t CDirectSound::instanceCount = 0;
+
+namespace {
+// Another program may hold the device, or its driver may still be starting: the saver
+// waits up to 4.5 s for it rather than failing at once.
+constexpr int kDeviceAttempts = 10;
+constexpr std::uint32_t kDeviceRetryPauseMs = 500;
+}  // namespace
+
+CDirectSound::CDirectSound() { ++instanceCount; }
+
+CDirectSound::~CDirectSound() {
+    if (buffer_) buffer_->release();
+    if (--instanceCount == 0 && sharedDevice) {
+        sharedDevice->release();
+        sharedDevice = nullptr;
+    }
+}
+
+int CDirectSound::LoadFromResource(std::uint16_t id, void* window) {
+    const auto resource = platform::findResource(platform::ResourceType::Wave, id);
+    if (!resource) return 0;
+    const std::uintptr_t handle = window ? *static_cast<const std::uintptr_t*>(window) : 0;
+    return LoadFromBytes(resource->data, resource->size, handle);
+}
+
+int CDirectSound::LoadFromBytes(const std::uint8_t* bytes, std::size_t size, std::uintptr_t window) {
+    if (!openSharedDevice(window)) return 0;
+
+    WaveChunks chunks;
+    if (!parseWaveChunks(bytes, size, chunks)) return 0;
+    sampleData_ = chunks.samples;
+    sampleSize_ = chunks.sampleSize;
+
+    if (buffer_) {
+        buffer_->release();
+        buffer_ = nullptr;
+    }
+    platform::SoundBuffer* created = nullptr;
+    const platform::SoundResult r =
+        sharedDevice->createSoundBuffer(chunks.format, sampleSize_, platform::kSoundBufferStatic, &created);
+    if (!platform::soundSucceeded(r) || !created) {
+        if (created) created->release();
+        return 0;
+    }
+    buffer_ = created;
+    if (!fillBuffer()) {
+        buffer_->release();
+        buffer_ = nullptr;
+        return 0;
+    }
+    return 1;
+}
+
+bool CDirectSound::openSharedDevice(std::uintptr_t window) {
+    if (sharedDevice) return true;
+    platform::SoundSystem& system = platform::activeSoundSystem();
+    platform::SoundDevice* device = nullptr;
+    platform::SoundResult r = platform::kSoundOk;
+    for (int attempt = 0; attempt < kDeviceAttempts; ++attempt) {
+        if (attempt > 0) system.sleep(kDeviceRetryPauseMs);
+        r = system.createDevice(&device);
+        if (r != platform::kSoundAllocated && r != platform::kSoundNoDriver) break;
+    }
+    if (!platform::soundSucceeded(r) || !device) return false;
+    sharedDevice = device;
+    sharedDevice->setCooperativeLevelNormal(window);  // result not checked: a silent saver needs no priority
+    return true;
+}
+
+bool CDirectSound::fillBuffer() {
+    void* part = nullptr;
+    std::uint32_t length = 0;
+    platform::SoundResult r = buffer_->lockEntire(&part, &length);
+    if (r == platform::kSoundBufferLost) {
+        buffer_->restore();
+        r = buffer_->lockEntire(&part, &length);
+    }
+    if (!platform::soundSucceeded(r)) return false;
+    // The device may round the buffer up; never read past the samples in the resource.
+    const std::uint32_t copied = std::min(length, sampleSize_);
+    if (copied > 0) std::memcpy(part, sampleData_, copied);
+    return platform::soundSucceeded(buffer_->unlock(part, length));
+}
 
 }  // namespace ondalith

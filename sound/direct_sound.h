@@ -1,6 +1,10 @@
 #pragma once
-// A WAVE resource loaded into a static sound buffer; nothing ever plays it.
+// A WAVE resource loaded into a static sound buffer; nothing ever plays it. All
+// instances share one sound device, opened by the first load that needs it and closed
+// with the last instance.
 #include <cstdint>
+
+#include "platform/sound_device.h"
 
 namespace ondalith {
 
@@ -8,7 +12,26 @@ class CDirectSound {
 public:
     CDirectSound();
     virtual ~CDirectSound();
+
+    // Loads WAVE resource `id` of the executable into a new static buffer. `window`
+    // points at a std::uintptr_t that holds the native handle of the window the device
+    // is tied to (as platform::nativeHandleOf gives it); null stands for handle 0.
+    // Returns 1 on success, 0 on failure; a failed load leaves no buffer.
     int LoadFromResource(std::uint16_t id, void* window);
+
+    // The load after the resource is found: device, chunk walk, buffer, fill.
+    int LoadFromBytes(const std::uint8_t* bytes, std::size_t size, std::uintptr_t window);
+
+    static platform::SoundDevice* sharedDevice;
+    static std::int32_t instanceCount;
+
+private:
+    bool openSharedDevice(std::uintptr_t window);
+    bool fillBuffer();
+
+    const std::uint8_t* sampleData_ = nullptr;  // inside the resource, not owned
+    std::uint32_t sampleSize_ = 0;
+    platform::SoundBuffer* buffer_ = nullptr;
 };
 
 }  // namespace ondalith

@@ -1,0 +1,87 @@
+#include <windows.h>
+#include <mmsystem.h>
+#include <dsound.h>
+
+#include "platform/sound_device.h"
+
+namespace ondalith::platform {
+
+static_assert(sizeof(void*) != 4 || sizeof(DSBUFFERDESC) == 36, "the 32-bit buffer description has 36 bytes");
+static_assert(kSoundBufferStatic == DSBCAPS_STATIC, "static buffer flag");
+
+namespace {
+
+class DirectSoundBuffer final : public SoundBuffer {
+public:
+    explicit DirectSoundBuffer(IDirectSoundBuffer* buffer) : buffer_(buffer) {}
+
+    SoundResult lockEntire(void** part, std::uint32_t* length) override {
+        DWORD bytes = 0;
+        HRESULT r = buffer_->Lock(0, 0, part, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
+        *length = bytes;
+        return r;
+    }
+    SoundResult unlock(void* part, std::uint32_t length) override {
+        return buffer_->Unlock(part, length, nullptr, 0);
+    }
+    SoundResult restore() override { return buffer_->Restore(); }
+    void release() override {
+        buffer_->Release();
+        delete this;
+    }
+
+private:
+    IDirectSoundBuffer* buffer_;
+};
+
+class DirectSoundDevice final : public SoundDevice {
+public:
+    explicit DirectSoundDevice(IDirectSound* device) : device_(device) {}
+
+    SoundResult setCooperativeLevelNormal(std::uintptr_t window) override {
+        return device_->SetCooperativeLevel(reinterpret_cast<HWND>(window), DSSCL_NORMAL);
+    }
+    SoundResult createSoundBuffer(const void* format, std::uint32_t bytes, std::uint32_t flags,
+                                  SoundBuffer** buffer) override {
+        *buffer = nullptr;
+        DSBUFFERDESC description;
+        ZeroMemory(&description, sizeof description);
+        description.dwSize = sizeof description;
+        description.dwFlags = flags;
+        description.dwBufferBytes = bytes;
+        // DirectSound only reads the format; the record stays in the resource.
+        description.lpwfxFormat = static_cast<WAVEFORMATEX*>(const_cast<void*>(format));
+        IDirectSoundBuffer* created = nullptr;
+        HRESULT r = device_->CreateSoundBuffer(&description, &created, nullptr);
+        if (SUCCEEDED(r) && created) *buffer = new DirectSoundBuffer(created);
+        return r;
+    }
+    void release() override {
+        device_->Release();
+        delete this;
+    }
+
+private:
+    IDirectSound* device_;
+};
+
+class DirectSoundSystem final : public SoundSystem {
+public:
+    SoundResult createDevice(SoundDevice** device) override {
+        *device = nullptr;
+        IDirectSound* opened = nullptr;
+        HRESULT r = DirectSoundCreate(nullptr, &opened, nullptr);
+        if (SUCCEEDED(r) && opened) *device = new DirectSoundDevice(opened);
+        return r;
+    }
+    void sleep(std::uint32_t milliseconds) override { Sleep(milliseconds); }
+};
+
+}  // namespace
+
+SoundSystem& nativeSoundSystem() {
+    static DirectSoundSystem system;
+    return system;
+}
+
+}  // namespace ondalith::platform
