@@ -29,6 +29,17 @@ TEST(LoadBitmapPixelsTest, GivesBottomRowFirstAndSaysWhyItRefuses) {
     EXPECT_EQ(std::vector<std::uint8_t>(pixels.begin(), pixels.begin() + 4), bottomLeft);
     EXPECT_EQ(std::vector<std::uint8_t>(pixels.begin() + 8, pixels.begin() + 12), topLeft);
 
+    // A top-down picture gives the same rows; its fourth bytes (0x80) come through as they are.
+    std::vector<std::uint8_t> bottomUp, topDown;
+    ASSERT_TRUE(loadBitmapPixels(IDB_TEST_RGB32, 4, 4, bottomUp));
+    ASSERT_TRUE(loadBitmapPixels(IDB_TEST_RGB32_TOP_DOWN, 4, 4, topDown));
+    ASSERT_EQ(topDown.size(), 64u);
+    for (std::size_t i = 3; i < topDown.size(); i += 4) {
+        EXPECT_EQ(topDown[i], 0x80);
+        topDown[i] = 0;
+    }
+    EXPECT_EQ(topDown, bottomUp);
+
     struct Case {
         std::uint16_t id;
         int size;
