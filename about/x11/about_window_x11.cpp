@@ -165,6 +165,10 @@ bool AboutX11::create(const char* caption, const char* className) {
                     XInternAtom(display_, "UTF8_STRING", False), 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(caption), static_cast<int>(std::strlen(caption)));
 
+    const long pid = getpid();
+    XChangeProperty(display_, window_, XInternAtom(display_, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+
     // A title bar with a close box only: moving and closing, no minimise, maximise or sizing.
     const long motif[5] = {1 | 2, 4 | 32, 2 | 8 | 16, 0, 0};
     const Atom motifAtom = XInternAtom(display_, "_MOTIF_WM_HINTS", False);
