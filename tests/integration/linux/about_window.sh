@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configure mode: the About window's place, size, looks, link and ways out.
-set -u
+set -u -o pipefail
 . "$TEST_TOOLS/xvfb.sh"
 
 work=$(mktemp -d)
@@ -10,7 +10,7 @@ mkdir "$work/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
-close_request="$BUILD_DIR/tests/x11_close_request"
+close_request="$TEST_BIN/x11_close_request"
 
 # No X server: the failure is reported and the process still ends with 0.
 out=$(env -u DISPLAY timeout 10 "$ONDALITH" /c 2>&1); rc=$?
