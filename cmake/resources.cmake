@@ -23,8 +23,12 @@ function(ondalith_embed_resources target rc)
   add_dependencies(${target} ondalith_assets)
   if(WIN32)
     target_sources(${target} PRIVATE "${rc}")
+    # windres writes no dependency file, so a regenerated asset would not reach the
+    # executable without this list.
+    get_property(assets GLOBAL PROPERTY ONDALITH_ASSET_FILES)
     set_source_files_properties("${rc}" PROPERTIES
-      COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR}")
+      COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR}"
+      OBJECT_DEPENDS "${assets}")
   else()
     set(base "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
     add_custom_command(OUTPUT "${base}.S" "${base}.cpp"
