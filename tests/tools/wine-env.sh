@@ -25,3 +25,10 @@ wine_env() {
 wine_stop() {
     timeout 20 wineserver -k 2>/dev/null || true
 }
+
+# The usual start of a Wine test script: an X server, the prefix, and cleanup of both.
+wine_test_begin() {
+    start_xvfb "${1:-1280x720x24}" || exit 1
+    wine_env
+    trap 'wine_stop; stop_xvfb' EXIT
+}

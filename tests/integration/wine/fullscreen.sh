@@ -3,9 +3,7 @@
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/wine-env.sh"
-start_xvfb 1280x720x24 || exit 1
-wine_env
-trap 'wine_stop; stop_xvfb' EXIT
+wine_test_begin
 
 timeout 120 wine "$ONDALITH" /s &
 pid=$!

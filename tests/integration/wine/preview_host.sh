@@ -4,7 +4,5 @@
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/wine-env.sh"
-start_xvfb 1280x720x24 || exit 1
-wine_env
-trap 'wine_stop; stop_xvfb' EXIT
+wine_test_begin
 timeout 120 wine "$TEST_BIN/win_preview_host.exe" "$(winepath -w "$ONDALITH")" 4 || fail "preview host check"
