@@ -9,7 +9,9 @@ bash scripts/install-deps.sh || exit 1
 bash scripts/fetch-glfw.sh >/dev/null || exit 1
 
 build() {
-    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$(nproc)" "${@:2}"
+    local t0=$SECONDS
+    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$(nproc)" "${@:2}" || return 1
+    echo "Build $1 took $((SECONDS - t0)) s"
 }
 build linux || exit 1
 build win32 || exit 1
@@ -17,12 +19,13 @@ build fuzz || exit 1
 
 passed=0 failed=0
 run() {
-    local log
+    local log t0=$SECONDS
     log=$(mktemp)
     ctest --preset "$1" -j"${CTEST_JOBS:-1}" 2>&1 | tee "$log"
     local line
     line=$(grep -Eo '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
     rm -f "$log"
+    echo "Tests of $1 took $((SECONDS - t0)) s"
     if [ -z "$line" ]; then
         failed=$((failed + 1))  # ctest itself broke down
         return
