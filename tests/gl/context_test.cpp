@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "support/gl_context.h"
 
 namespace ondalith::test {
@@ -16,7 +19,22 @@ TEST(GLContextTest, CompatibilityContextReachesVersionThree) {
 
 }  // namespace ondalith::test
 
+namespace {
+bool testsFinished = false;
+
+// Code under test may end the process with status 0 (a shader that does not compile);
+// inside a test run that must read as a failure, not as success.
+void refuseEarlyExit() {
+    if (testsFinished) return;
+    std::fputs("The process ended in the middle of a test\n", stderr);
+    std::_Exit(1);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    std::atexit(refuseEarlyExit);
+    const int result = RUN_ALL_TESTS();
+    testsFinished = true;
+    return result;
 }

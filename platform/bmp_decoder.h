@@ -1,0 +1,20 @@
+#pragma once
+// Reads the pixels of a .bmp file held in memory. Linux embeds the saver's pictures as
+// whole files and has no system service to read them, so this is the one decoder; it
+// trusts nothing in the file and reads only inside the bytes it is given.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ondalith::platform {
+
+// Decodes an uncompressed 24- or 32-bit picture (rows bottom-up or top-down, each
+// padded to 4 bytes; 32-bit may also declare the plain BGRX bit fields) of exactly
+// width x height pixels into `pixels`: height rows of width 4-byte pixels (blue, green,
+// red, then 0 for 24-bit pictures or the file's fourth byte), the bottom row first.
+// False with a one-line `reason` for anything else; `pixels` is then left empty.
+bool decodeBmp(const std::uint8_t* data, std::size_t size, int width, int height,
+               std::vector<std::uint8_t>& pixels, std::string& reason);
+
+}  // namespace ondalith::platform

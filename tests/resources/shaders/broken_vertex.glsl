@@ -1,0 +1,5 @@
+#version 130
+void main() {
+    gl_Position = vec4(0.0) +;
+}
+//~
