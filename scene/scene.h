@@ -1,11 +1,24 @@
 #pragma once
-// The scene: its process-wide objects, built once, and one frame.
+// The scene: its process-wide objects, built once by SetupScene, and one frame.
 #include "render/scene_state.h"
 #include "sound/direct_sound.h"
 
 namespace ondalith {
 
+class ShaderRegistry;
+class Camera;
+class BitmapTexture;
+class GLFWDrawableSky;
+class GLFWDrawableMesh;
+
+// Created once and never destroyed, except sound, which the main loop deletes at its end.
+extern ShaderRegistry* programRegistry;
 extern SceneState* sceneState;
+extern Camera* camera;
+extern BitmapTexture* backgroundTexture;
+extern BitmapTexture* atlasTexture;
+extern GLFWDrawableSky* backgroundLayer;
+extern GLFWDrawableMesh* cubeField;
 extern CDirectSound* sound;
 
 void SetupScene();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang libclang-rt-14-dev dpkg-dev python3-glad glslang-tools libgtest-dev
+  cmake make g++ clang libclang-rt-14-dev dpkg-dev python3-glad python3-numpy glslang-tools libgtest-dev
   libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libxft-dev
   libgl-dev libegl-dev fonts-dejavu-core
   g++-mingw-w64-i686 wine wine32:i386
