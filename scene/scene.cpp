@@ -2,6 +2,8 @@
 
 #include <glad/gl.h>
 
+#include <cstdint>
+
 #include "app/saver_app.h"
 #include "mesh/glfw_drawable_mesh.h"
 #include "mesh/glfw_drawable_sky.h"
@@ -49,7 +51,8 @@ void SetupScene() {
     cubeField->setup();
     // Loaded but never played: the saver is silent, and a failed load changes nothing.
     sound = new CDirectSound();
-    sound->LoadFromResource(IDW_CLICK, reinterpret_cast<void*>(platform::nativeHandleOf(saverApp->window)));
+    std::uintptr_t window = platform::nativeHandleOf(saverApp->window);
+    sound->LoadFromResource(IDW_CLICK, &window);
 }
 
 // The time reaches the shaders through sceneState, which the main loop has already set.
