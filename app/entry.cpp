@@ -3,6 +3,7 @@
 #include "about/about_window.h"
 #include "app/main_loop.h"
 #include "app/saver_app.h"
+#include "platform/stop_signal.h"
 
 namespace ondalith {
 
@@ -17,6 +18,9 @@ int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* insta
         new AboutWindow(instance, showCommand);
         return 0;
     }
+    // Installed before the window exists, so that a stop request during start-up also
+    // ends the process through the loop, with exit code 0.
+    platform::installStopHandlers();
     saverApp = new SaverApp(options);
     runMainLoop();
     return 0;

@@ -24,7 +24,6 @@ void shutdown() {
 void runMainLoop() {
     GLFWwindow* window = saverApp->window;
     const bool preview = launchOptions->mode == Preview;
-    platform::installStopHandlers();
     SetupScene();
     bool keepRunning = true;
     do {
