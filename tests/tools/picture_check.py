@@ -18,7 +18,7 @@ ALPHA = 0.76
 
 
 def main():
-    raw = subprocess.run(["convert", sys.argv[1], "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+    raw = subprocess.run(["/usr/bin/convert", sys.argv[1], "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
     if len(raw) != WIDTH * HEIGHT * 3:
         sys.exit(f"screenshot is not {WIDTH} x {HEIGHT}")
 

@@ -40,7 +40,7 @@ grep -q "@K_OPENGL_SCREENSAVER" /proc/net/unix && fail "the instance marker was 
 # the logo's teal, the button's face.
 shot="$work/shot.png"
 import -window root "$shot"
-at() { convert "$shot" -crop "1x1+$((440 + $1))+$((210 + $2))" -depth 8 rgb:- | od -An -tu1 | xargs; }
+at() { /usr/bin/convert "$shot" -crop "1x1+$((440 + $1))+$((210 + $2))" -depth 8 rgb:- | od -An -tu1 | xargs; }
 for point in "3 3" "396 296" "396 3" "3 296" "90 25" "360 35" "30 145" "395 160" "30 205" "30 226" "300 226"; do
     near "$(at $point)" "177 232 179" 0 || fail "background at $point: $(at $point)"
 done

@@ -50,7 +50,7 @@ grep -Eq 'libGL|libEGL|libasound|libpulse' "/proc/$pid/maps" && fail "GL or soun
 # the logo's teal, the button's face.
 shot="$work/shot.png"
 import -window root "$shot"
-at() { convert "$shot" -crop "1x1+$((cx + $1))+$((cy + $2))" -depth 8 rgb:- | od -An -tu1 | xargs; }
+at() { /usr/bin/convert "$shot" -crop "1x1+$((cx + $1))+$((cy + $2))" -depth 8 rgb:- | od -An -tu1 | xargs; }
 for point in "3 3" "$((cw - 3)) $((ch - 3))" "$((cw - 3)) 3" "3 $((ch - 3))" "90 25" "360 35" "30 145" \
              "$((cw - 3)) 160" "30 205" "30 226" "300 226"; do
     near "$(at $point)" "177 232 179" 0 || fail "background at $point: $(at $point)"
