@@ -31,7 +31,6 @@
 #include "render/bitmap_texture.h"
 #include "render/camera.h"
 #include "render/shader_registry.h"
-#include "resource_ids.h"
 #include "scene/scene.h"
 
 using namespace ondalith;
@@ -211,26 +210,15 @@ int main(int argc, char** argv) {
 
     // The scene's set-up, step by step as the saver takes it, without the silent sound.
     Clock::time_point mark = Clock::now();
-    programRegistry = new ShaderRegistry();
-    sceneState = new SceneState(0.0f);
-    camera = new Camera(0.0f, 0.0f, 150.0f);
-    camera->updateView(0);
-    backgroundTexture = new BitmapTexture(IDB_BACKGROUND, 2048);
-    atlasTexture = new BitmapTexture(IDB_HEIGHT_ATLAS, 1024);
+    setupStateAndTextures();
     glFinish();
     const double texturesMs = since(mark);
     mark = Clock::now();
-    programRegistry->addProgram("BackgroundProgram", IDT_BACKGROUND_VERTEX, IDT_BACKGROUND_FRAGMENT);
-    programRegistry->addProgram("CubeProgram", IDT_CUBE_VERTEX, IDT_CUBE_FRAGMENT);
+    setupPrograms();
     glFinish();
     const double shadersMs = since(mark);
     mark = Clock::now();
-    backgroundLayer = new GLFWDrawableSky(sceneState, camera, programRegistry, "BackgroundProgram", IDT_RECTANGLE_OBJ,
-                                          IDT_RECTANGLE_MTL, 500.0f);
-    backgroundLayer->setup();
-    cubeField = new GLFWDrawableMesh(sceneState, camera, programRegistry, "CubeProgram", IDT_ROUNDED_CUBE_OBJ,
-                                     IDT_ROUNDED_CUBE_MTL, 0.2f);
-    cubeField->setup();
+    setupDrawables();
     glFinish();
     const double meshesMs = since(mark);
     mark = Clock::now();

@@ -34,25 +34,41 @@ constexpr int kCubeInstances = 10000;  // 100 columns x 100 rows
 
 }  // namespace
 
-void SetupScene() {
+void setupStateAndTextures() {
     programRegistry = new ShaderRegistry();
     sceneState = new SceneState(0.0f);
     camera = new Camera(0.0f, 0.0f, 150.0f);
     camera->updateView(kViewSlot);
     backgroundTexture = new BitmapTexture(IDB_BACKGROUND, 2048);
     atlasTexture = new BitmapTexture(IDB_HEIGHT_ATLAS, 1024);
+}
+
+void setupPrograms() {
     programRegistry->addProgram("BackgroundProgram", IDT_BACKGROUND_VERTEX, IDT_BACKGROUND_FRAGMENT);
     programRegistry->addProgram("CubeProgram", IDT_CUBE_VERTEX, IDT_CUBE_FRAGMENT);
+}
+
+void setupDrawables() {
     backgroundLayer = new GLFWDrawableSky(sceneState, camera, programRegistry, "BackgroundProgram", IDT_RECTANGLE_OBJ,
                                           IDT_RECTANGLE_MTL, 500.0f);
     backgroundLayer->setup();
     cubeField = new GLFWDrawableMesh(sceneState, camera, programRegistry, "CubeProgram", IDT_ROUNDED_CUBE_OBJ,
                                      IDT_ROUNDED_CUBE_MTL, 0.2f);
     cubeField->setup();
-    // Loaded but never played: the saver is silent, and a failed load changes nothing.
+}
+
+// Loaded but never played: the saver is silent, and a failed load changes nothing.
+void setupSound() {
     sound = new CDirectSound();
     std::uintptr_t window = platform::nativeHandleOf(saverApp->window);
     sound->LoadFromResource(IDW_CLICK, &window);
+}
+
+void SetupScene() {
+    setupStateAndTextures();
+    setupPrograms();
+    setupDrawables();
+    setupSound();
 }
 
 // The time reaches the shaders through sceneState, which the main loop has already set.

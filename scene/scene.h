@@ -21,6 +21,12 @@ extern GLFWDrawableSky* backgroundLayer;
 extern GLFWDrawableMesh* cubeField;
 extern CDirectSound* sound;
 
+// SetupScene runs these four steps in this order; the benchmark times them one by one.
+void setupStateAndTextures();  // registry, scene state, camera, the two textures
+void setupPrograms();          // "BackgroundProgram", then "CubeProgram"
+void setupDrawables();         // the background layer, then the cube field
+void setupSound();             // loaded, never played
+
 void SetupScene();
 void RenderScene(float t);
 
