@@ -20,6 +20,14 @@ kill -0 "$a" 2>/dev/null || fail "saver A (--window-id) ended early: $(cat "$wor
 kill -0 "$b" 2>/dev/null || fail "saver B (--root) ended early: $(cat "$work/b.err")"
 echo "ok: two hosted savers run at once"
 
+xdotool windowsize "$idA" 500 350
+sleep 1.5
+child=$(xwininfo -children -id "$idA" | awk '/child:/ {getline; print $1; exit}')
+[ -n "$child" ] || fail "no saver window inside host A"
+size=$(xwininfo -id "$child" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+[ "$size" = 500x350 ] || fail "the saver's window is $size after the host became 500x350"
+echo "ok: the saver follows its host's size"
+
 kill -TERM "$a"; wait "$a"; status=$?
 [ "$status" -eq 0 ] || fail "SIGTERM gave exit $status"
 [ ! -s "$work/a.err" ] || fail "saver A wrote: $(cat "$work/a.err")"
