@@ -39,10 +39,8 @@ for _ in $(seq 100); do pid=$(pgrep -f "^$hack" | head -n 1); [ -n "$pid" ] && b
 [ -n "$pid" ] || { cat "$work/daemon.log"; fail "the hack did not start"; }
 tr '\0' '\n' <"/proc/$pid/environ" | grep -q '^XSCREENSAVER_WINDOW=' || fail "no XSCREENSAVER_WINDOW for the hack"
 echo "ok: the daemon started the hack with XSCREENSAVER_WINDOW"
-sleep 5
-import -window root "$BUILD_DIR/xscreensaver.png"
 . "$TEST_TOOLS/picture-check.sh"
-check_saver_picture "$BUILD_DIR/xscreensaver.png" || fail "the screen does not show the saver's picture"
+wait_for_saver_picture "$BUILD_DIR/xscreensaver.png" || fail "the screen does not show the saver's picture"
 echo "ok: the blanked screen shows the saver's picture"
 
 as_nobody timeout 20 xscreensaver-command -deactivate >/dev/null 2>&1 || fail "deactivate"

@@ -9,12 +9,11 @@ timeout 120 wine "$ONDALITH" /s &
 pid=$!
 win=$(wait_for_window '^Ondalith Screensaver$' 60) || true
 [ -n "$win" ] || fail "no saver window"
-sleep 4
+sleep 1
 eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 720 ] || fail "window is ${WIDTH}x${HEIGHT}, not full screen"
-import -window root "$BUILD_DIR/wine-fullscreen.png"
 . "$TEST_TOOLS/picture-check.sh"
-check_saver_picture "$BUILD_DIR/wine-fullscreen.png" || fail "the screen does not show the saver's picture"
+wait_for_saver_picture "$BUILD_DIR/wine-fullscreen.png" || fail "the screen does not show the saver's picture"
 xdotool windowfocus "$win" key space
 wait "$pid"; status=$?
 [ "$status" -eq 0 ] || fail "a key ended the saver with $status"
