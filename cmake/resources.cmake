@@ -23,8 +23,14 @@ function(ondalith_embed_resources target rc)
   add_dependencies(${target} ondalith_assets)
   if(WIN32)
     target_sources(${target} PRIVATE "${rc}")
+    # windres records no dependencies: without these, an edited shader or model text
+    # leaves the executable with the old one.
+    file(GLOB rc_inputs CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/*.rc"
+      "${PROJECT_SOURCE_DIR}/resources/*.glsl" "${PROJECT_SOURCE_DIR}/resources/*.obj"
+      "${PROJECT_SOURCE_DIR}/resources/*.mtl" "${rcdir}/*")
     set_source_files_properties("${rc}" PROPERTIES
-      COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR}")
+      COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR}"
+      OBJECT_DEPENDS "${rc_inputs}")
   else()
     set(base "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
     add_custom_command(OUTPUT "${base}.S" "${base}.cpp"
