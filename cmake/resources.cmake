@@ -23,12 +23,15 @@ function(ondalith_embed_resources target rc)
   add_dependencies(${target} ondalith_assets)
   if(WIN32)
     target_sources(${target} PRIVATE "${rc}")
-    # windres writes no dependency file, so a regenerated asset would not reach the
-    # executable without this list.
+    # windres records no dependencies: without these, a regenerated asset or an edited
+    # shader or model text would leave the executable with the old one.
     get_property(assets GLOBAL PROPERTY ONDALITH_ASSET_FILES)
+    file(GLOB rc_inputs CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/*.rc"
+      "${PROJECT_SOURCE_DIR}/resources/*.glsl" "${PROJECT_SOURCE_DIR}/resources/*.obj"
+      "${PROJECT_SOURCE_DIR}/resources/*.mtl" "${rcdir}/*")
     set_source_files_properties("${rc}" PROPERTIES
       COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR}"
-      OBJECT_DEPENDS "${assets}")
+      OBJECT_DEPENDS "${assets};${rc_inputs}")
   else()
     set(base "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
     add_custom_command(OUTPUT "${base}.S" "${base}.cpp"
