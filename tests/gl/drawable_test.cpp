@@ -8,6 +8,7 @@
 #include "render/shader_registry.h"
 #include "resource_ids.h"
 #include "support/gl_context.h"
+#include "support/gl_hook.h"
 #include "test_resource_ids.h"
 
 namespace ondalith::test {
@@ -23,29 +24,29 @@ struct Call {
 };
 std::vector<Call> calls;
 
-PFNGLUNIFORMMATRIX4FVPROC realMatrix;
-PFNGLUNIFORM3FVPROC realVec3;
-PFNGLUNIFORM1FPROC realFloat;
-PFNGLDRAWELEMENTSINSTANCEDPROC realDraw;
+GLHook<PFNGLUNIFORMMATRIX4FVPROC> matrixHook;
+GLHook<PFNGLUNIFORM3FVPROC> vec3Hook;
+GLHook<PFNGLUNIFORM1FPROC> floatHook;
+GLHook<PFNGLDRAWELEMENTSINSTANCEDPROC> drawHook;
 
 void GLAD_API_PTR recordMatrix(GLint location, GLsizei count, GLboolean transpose, const GLfloat* m) {
     calls.push_back({'m', location, std::vector<float>(m, m + 16)});
-    realMatrix(location, count, transpose, m);
+    matrixHook.real(location, count, transpose, m);
 }
 void GLAD_API_PTR recordVec3(GLint location, GLsizei count, const GLfloat* v) {
     calls.push_back({'v', location, std::vector<float>(v, v + 3)});
-    realVec3(location, count, v);
+    vec3Hook.real(location, count, v);
 }
 void GLAD_API_PTR recordFloat(GLint location, GLfloat v) {
     calls.push_back({'f', location, {v}});
-    realFloat(location, v);
+    floatHook.real(location, v);
 }
 void GLAD_API_PTR recordDraw(GLenum mode, GLsizei count, GLenum type, const void* indices, GLsizei instances) {
     EXPECT_EQ(mode, static_cast<GLenum>(GL_TRIANGLES));
     EXPECT_EQ(type, static_cast<GLenum>(GL_UNSIGNED_INT));
     EXPECT_EQ(indices, nullptr);
     calls.push_back({'d', -1, {}, count, instances});
-    realDraw(mode, count, type, indices, instances);
+    drawHook.real(mode, count, type, indices, instances);
 }
 
 class DrawableTest : public testing::Test {
@@ -57,22 +58,17 @@ protected:
         camera.setProjection(perspective(50.0f, 1.0f, 1.0f, 500.0f));
         scene.setViewport(64.0f, 48.0f);
         scene.setLightPosition({0.5f, -0.25f, 2.0f});
-        realMatrix = glad_glUniformMatrix4fv;
-        realVec3 = glad_glUniform3fv;
-        realFloat = glad_glUniform1f;
-        realDraw = glad_glDrawElementsInstanced;
-        glad_glUniformMatrix4fv = recordMatrix;
-        glad_glUniform3fv = recordVec3;
-        glad_glUniform1f = recordFloat;
-        glad_glDrawElementsInstanced = recordDraw;
+        matrixHook.install(glad_glUniformMatrix4fv, recordMatrix);
+        vec3Hook.install(glad_glUniform3fv, recordVec3);
+        floatHook.install(glad_glUniform1f, recordFloat);
+        drawHook.install(glad_glDrawElementsInstanced, recordDraw);
         calls.clear();
     }
     void TearDown() override {
-        if (!realMatrix) return;
-        glad_glUniformMatrix4fv = realMatrix;
-        glad_glUniform3fv = realVec3;
-        glad_glUniform1f = realFloat;
-        glad_glDrawElementsInstanced = realDraw;
+        matrixHook.restore();
+        vec3Hook.restore();
+        floatHook.restore();
+        drawHook.restore();
     }
     GLint location(const char* name) { return registry.getProgram("Drawable")->uniformLocation(name); }
 

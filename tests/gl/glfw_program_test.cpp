@@ -7,16 +7,17 @@
 #include "render/shader_registry.h"
 #include "render/vertex_buffer_set.h"
 #include "support/gl_context.h"
+#include "support/gl_hook.h"
 #include "test_resource_ids.h"
 
 namespace ondalith::test {
 namespace {
 
 // Counting stand-ins for glad's entry points; each forwards to the real one.
-PFNGLGETUNIFORMLOCATIONPROC realGetUniformLocation;
-PFNGLGETATTRIBLOCATIONPROC realGetAttribLocation;
-PFNGLENABLEVERTEXATTRIBARRAYPROC realEnableVertexAttribArray;
-PFNGLVERTEXATTRIBPOINTERPROC realVertexAttribPointer;
+GLHook<PFNGLGETUNIFORMLOCATIONPROC> uniformHook;
+GLHook<PFNGLGETATTRIBLOCATIONPROC> attributeHook;
+GLHook<PFNGLENABLEVERTEXATTRIBARRAYPROC> enableHook;
+GLHook<PFNGLVERTEXATTRIBPOINTERPROC> pointerHook;
 std::vector<std::string> uniformQueries, attributeQueries;
 std::vector<GLuint> enabled;
 struct PointerCall {
@@ -29,45 +30,40 @@ std::vector<PointerCall> pointers;
 
 GLint GLAD_API_PTR countUniform(GLuint program, const GLchar* name) {
     uniformQueries.push_back(name);
-    return realGetUniformLocation(program, name);
+    return uniformHook.real(program, name);
 }
 GLint GLAD_API_PTR countAttribute(GLuint program, const GLchar* name) {
     attributeQueries.push_back(name);
-    return realGetAttribLocation(program, name);
+    return attributeHook.real(program, name);
 }
 void GLAD_API_PTR recordEnable(GLuint location) {
     enabled.push_back(location);
-    realEnableVertexAttribArray(location);
+    enableHook.real(location);
 }
 void GLAD_API_PTR recordPointer(GLuint location, GLint size, GLenum type, GLboolean normalised, GLsizei stride,
                                 const void* offset) {
     pointers.push_back({location, size, stride, reinterpret_cast<std::uintptr_t>(offset)});
-    realVertexAttribPointer(location, size, type, normalised, stride, offset);
+    pointerHook.real(location, size, type, normalised, stride, offset);
 }
 
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(context.ok());
-        realGetUniformLocation = glad_glGetUniformLocation;
-        realGetAttribLocation = glad_glGetAttribLocation;
-        realEnableVertexAttribArray = glad_glEnableVertexAttribArray;
-        realVertexAttribPointer = glad_glVertexAttribPointer;
-        glad_glGetUniformLocation = countUniform;
-        glad_glGetAttribLocation = countAttribute;
-        glad_glEnableVertexAttribArray = recordEnable;
-        glad_glVertexAttribPointer = recordPointer;
+        uniformHook.install(glad_glGetUniformLocation, countUniform);
+        attributeHook.install(glad_glGetAttribLocation, countAttribute);
+        enableHook.install(glad_glEnableVertexAttribArray, recordEnable);
+        pointerHook.install(glad_glVertexAttribPointer, recordPointer);
         uniformQueries.clear();
         attributeQueries.clear();
         enabled.clear();
         pointers.clear();
     }
     void TearDown() override {
-        if (!realGetUniformLocation) return;
-        glad_glGetUniformLocation = realGetUniformLocation;
-        glad_glGetAttribLocation = realGetAttribLocation;
-        glad_glEnableVertexAttribArray = realEnableVertexAttribArray;
-        glad_glVertexAttribPointer = realVertexAttribPointer;
+        uniformHook.restore();
+        attributeHook.restore();
+        enableHook.restore();
+        pointerHook.restore();
     }
 
     GLContext context;
