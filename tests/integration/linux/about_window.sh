@@ -6,10 +6,8 @@ set -u -o pipefail
 work=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$work"' EXIT
 # The desktop's opener, replaced by one that writes down what it was asked to open.
-mkdir "$work/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s/opened"\n' "$work" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-export PATH="$work/bin:$PATH"
+. "$TEST_TOOLS/fake-opener.sh"
+install_fake_opener "$work"
 close_request="$TEST_BIN/x11_close_request"
 
 # No X server: the failure is reported and the process still ends with 0.

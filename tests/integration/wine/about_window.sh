@@ -3,32 +3,21 @@
 # way out, and the failures it reports when its class and window cannot be made.
 set -u -o pipefail
 . "$TEST_TOOLS/xvfb.sh"
+. "$TEST_TOOLS/wine-env.sh"
+. "$TEST_TOOLS/fake-opener.sh"
 
-export WINEPREFIX="$BUILD_DIR/wineprefix-about" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 probe() { timeout 30 wine "$TEST_BIN/about_probe.exe" "$@" | tr -d '\r'; }
 
 work=$(mktemp -d)
-trap 'timeout 20 wineserver -k; stop_xvfb; rm -rf "$work"' EXIT
+# An odd screen size: the centre is truncated, (1281 - 400) / 2 = 440, (721 - 300) / 2 = 210.
+wine_test_begin 1281x721x24
+trap 'wine_stop; stop_xvfb; rm -rf "$work"' EXIT
 # The web browser, replaced by one that writes down what it was asked to open; Wine
 # hands web addresses to the first of its browsers that starts.
-mkdir "$work/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s/opened"\n' "$work" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-export PATH="$work/bin:$PATH"
-
-timeout 20 wineserver -k
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    timeout 180 wineboot -i || fail "wineboot"
-fi
-# Unmanaged windows: no window manager, the X window is the whole Windows window.
-timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null || fail "reg add"
+install_fake_opener "$work"
 timeout 60 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/bin/xdg-open" /f >/dev/null ||
     fail "reg add"
-# The server must start again under the test's own X server.
-timeout 60 wineserver -w
 
-# An odd screen size: the centre is truncated, (1281 - 400) / 2 = 440, (721 - 300) / 2 = 210.
-start_xvfb 1281x721x24 || exit 1
 timeout 120 wine "$ONDALITH" /c:1234 & runner=$!
 window=$(wait_for_window '^About$' 60); [ -n "$window" ] || fail "no About window"
 
