@@ -68,8 +68,12 @@ int FpsOverlay::scaleFor(int viewportHeight) {
 }
 
 std::vector<std::string> FpsOverlay::lines(const FrameRate& rate, float t) {
+    // Three figures at least, so that a slow rate still reads to a few per cent.
     char first[32] = "FPS: --";
-    if (rate.known()) std::snprintf(first, sizeof first, "FPS: %.1f", std::min(rate.perSecond(), 99999.9));
+    if (rate.known()) {
+        const double perSecond = std::min(rate.perSecond(), 99999.9);
+        std::snprintf(first, sizeof first, perSecond < 9.995 ? "FPS: %.2f" : "FPS: %.1f", perSecond);
+    }
     char second[40];
     std::snprintf(second, sizeof second, "t: %.2f s", static_cast<double>(t));
     return {first, second};

@@ -46,6 +46,10 @@ TEST(FpsOverlayTextTest, ShowsTheRateAndTheTimeInTheEmbeddedGlyphs) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "FPS: 599.4");
     EXPECT_EQ(lines[1], "t: 1234.57 s");
+    FrameRate slow;
+    slow.presented(0.0);
+    slow.presented(1.28);
+    EXPECT_EQ(FpsOverlay::lines(slow, 0.0f)[0], "FPS: 0.78");
 
     GlyphFont font;
     ASSERT_TRUE(loadGlyphFont(IDT_FPS_GLYPHS, font));
