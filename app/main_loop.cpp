@@ -57,6 +57,9 @@ void runMainLoop() {
         if (preview) {
             if (!platform::hostWindowEnabled(launchOptions->parentWindow)) break;
             followNativeWindowSize(window);
+        } else {
+            saverApp->tendDesk();  // a key or mouse button on a cover ends the process in here
+            if (saverApp->focusLost) keepRunning = false;
         }
     } while (keepRunning);
     shutdown();

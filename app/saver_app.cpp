@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "app/attach.h"
+#include "app/desk_covers.h"
 #include "app/window_icon.h"
+#include "platform/display_power.h"
 #include "platform/host_window.h"
 #include "platform/message_box.h"
 #include "platform/system_version.h"
@@ -69,6 +71,9 @@ void SaverApp::openWindow() {
     if (launchOptions->mode == Preview) {
         window = attachToNativeWindow(launchOptions->parentWindow, nullptr);
     } else {
+        // A full-screen saver that loses the focus ends (see watchDesk) instead of being
+        // minimised, where it would go on unseen and out of reach of any input.
+        glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
         window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, kTitle, glfwGetPrimaryMonitor(), nullptr);
     }
     if (!window) {
@@ -85,6 +90,26 @@ void SaverApp::openWindow() {
     glfwMakeContextCurrent(window);
     setWindowIcon(window);
     loadGLEntryPoints();  // the saver carries on whatever the loader reports
+    if (launchOptions->mode != Preview) watchDesk();
+}
+
+// What a full-screen saver owes the rest of the desk. Preview and hosted runs leave all
+// of it to their host, which owns the focus, the display and the other monitors.
+void SaverApp::watchDesk() {
+    glfwSetWindowUserPointer(window, this);
+    glfwSetWindowFocusCallback(window, onWindowFocus);
+    glfwFocusWindow(window);  // an X server without a window manager gives it no focus
+    platform::letDisplaySleep(window);
+    covers = new DeskCovers(window);
+}
+
+void SaverApp::tendDesk() {
+    if (covers && covers->tend()) exitNow();
+    // Windows hands over the focus while the window is made, before the callback is in
+    // place. The window's state is read only after events were polled: on an X server
+    // without a window manager, taking the focus first reports a focus-out from the
+    // pointer's pseudo-focus, which must not count as a loss.
+    if (!hadFocus) hadFocus = glfwGetWindowAttrib(window, GLFW_FOCUSED) != 0;
 }
 
 void SaverApp::setupGLState() {
@@ -115,6 +140,15 @@ void SaverApp::onKey(GLFWwindow*, int, int, int, int) { exitNow(); }
 void SaverApp::onMouseButton(GLFWwindow*, int, int, int) { exitNow(); }
 void SaverApp::onCursorPos(GLFWwindow*, double, double) {}
 void SaverApp::onScroll(GLFWwindow*, double, double) {}
+
+void SaverApp::onWindowFocus(GLFWwindow* target, int focused) {
+    auto* app = static_cast<SaverApp*>(glfwGetWindowUserPointer(target));
+    if (focused) {
+        app->hadFocus = true;
+    } else if (app->hadFocus) {
+        app->focusLost = true;
+    }
+}
 
 void SaverApp::onLibraryError(int, const char* description) {
     platform::showMessageBox(description, "Error", platform::MessageIcon::Information);

@@ -9,6 +9,8 @@ struct GLFWwindow;
 
 namespace ondalith {
 
+class DeskCovers;
+
 // The drawing area's size; written together, by the start-up size and the size callback.
 struct WindowMetrics {
     std::int32_t width;
@@ -23,6 +25,15 @@ public:
 
     GLFWwindow* window;
     LaunchOptions* launchOptions;
+    // Full-screen modes only: the other monitors' covers, and the focus, which ends the
+    // saver once the window has had it and lost it to another program.
+    DeskCovers* covers = nullptr;
+    bool hadFocus = false;
+    bool focusLost = false;
+
+    // Once per frame in full-screen modes, after event polling: a key or mouse button on a
+    // cover ends the process as one on the window does; covers follow the monitors.
+    void tendDesk();
 
     static void setWindowIcon(GLFWwindow* window);
     static void setVSync(bool on);
@@ -32,12 +43,14 @@ public:
     static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
     static void onCursorPos(GLFWwindow* window, double x, double y);
     static void onScroll(GLFWwindow* window, double x, double y);
+    static void onWindowFocus(GLFWwindow* window, int focused);
     static void onLibraryError(int code, const char* description);
 
 private:
     void initWindowingLibrary();
     void computeWindowSize();
     void openWindow();
+    void watchDesk();
     void setupGLState();
 };
 

@@ -6,12 +6,28 @@ set(ONDALITH_EMBED "${PROJECT_SOURCE_DIR}/resources/tools/embed.py")
 set(ONDALITH_GENERATED "${CMAKE_BINARY_DIR}/generated")
 set(ONDALITH_ASSET_DIR "${CMAKE_BINARY_DIR}/resources")
 
+# The one version number, from project(), padded to the four parts that Windows shows;
+# the version resource and the manifest take it from files written here.
+set(ONDALITH_VERSION_PARTS)
+foreach(part MAJOR MINOR PATCH TWEAK)
+  if("${PROJECT_VERSION_${part}}" STREQUAL "")
+    list(APPEND ONDALITH_VERSION_PARTS 0)
+  else()
+    list(APPEND ONDALITH_VERSION_PARTS "${PROJECT_VERSION_${part}}")
+  endif()
+endforeach()
+list(JOIN ONDALITH_VERSION_PARTS "," ONDALITH_VERSION_COMMAS)
+list(JOIN ONDALITH_VERSION_PARTS "." ONDALITH_VERSION_DOTTED)
+configure_file("${PROJECT_SOURCE_DIR}/resources/version.h.in" "${ONDALITH_GENERATED}/ondalith_version.h" @ONLY)
+configure_file("${PROJECT_SOURCE_DIR}/resources/ondalith.manifest.in" "${ONDALITH_GENERATED}/ondalith.manifest" @ONLY)
+
 # Writes <header> (under generated/) with the #define ids of the script.
 function(ondalith_resource_ids target rc header)
   set(out "${ONDALITH_GENERATED}/${header}")
   add_custom_command(OUTPUT "${out}"
     COMMAND ${ONDALITH_PYTHON} "${ONDALITH_EMBED}" "${rc}" --ids "${out}" --depfile "${out}.d"
             --search "${PROJECT_SOURCE_DIR}/resources" --search "${ONDALITH_ASSET_DIR}"
+            --search "${ONDALITH_GENERATED}"
     DEPENDS "${rc}" "${ONDALITH_EMBED}" ondalith_assets
     DEPFILE "${out}.d"
     COMMENT "Resource ids from ${rc}" VERBATIM)
@@ -30,8 +46,9 @@ function(ondalith_embed_resources target rc)
     file(GLOB rc_inputs CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/*.rc"
       "${PROJECT_SOURCE_DIR}/resources/*.glsl" "${PROJECT_SOURCE_DIR}/resources/*.obj"
       "${PROJECT_SOURCE_DIR}/resources/*.mtl" "${rcdir}/*")
+    list(APPEND rc_inputs "${ONDALITH_GENERATED}/ondalith_version.h" "${ONDALITH_GENERATED}/ondalith.manifest")
     set_source_files_properties("${rc}" PROPERTIES
-      COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR}"
+      COMPILE_FLAGS "-I${rcdir} -I${PROJECT_SOURCE_DIR}/resources -I${ONDALITH_ASSET_DIR} -I${ONDALITH_GENERATED}"
       OBJECT_DEPENDS "${assets};${rc_inputs}")
   else()
     set(base "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
@@ -39,6 +56,7 @@ function(ondalith_embed_resources target rc)
       COMMAND ${ONDALITH_PYTHON} "${ONDALITH_EMBED}" "${rc}" --asm "${base}.S" --table "${base}.cpp"
               --depfile "${base}.d"
               --search "${PROJECT_SOURCE_DIR}/resources" --search "${ONDALITH_ASSET_DIR}"
+              --search "${ONDALITH_GENERATED}"
       DEPENDS "${rc}" "${ONDALITH_EMBED}" ondalith_assets
       DEPFILE "${base}.d"
       COMMENT "Embedding the resources of ${rc}" VERBATIM)

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "about/about_texts.h"
@@ -92,6 +93,10 @@ HWND createControl(HWND parent, HINSTANCE instance, const char* className, DWORD
 
 AboutWindow::AboutWindow(void* instance, int showCommand) {
     fillTexts();
+    // The manifest asks for version 6 of the common controls; this loads them so that
+    // the labels and the button are made in the system's visual style.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     HINSTANCE module = instance ? static_cast<HINSTANCE>(instance) : GetModuleHandleA(nullptr);
     HANDLE icon = LoadImageA(GetModuleHandleA("user32.dll"), MAKEINTRESOURCEA(104), IMAGE_ICON, 16, 16, LR_SHARED);
 

@@ -8,6 +8,8 @@ searches by type and id. .incbin keeps a 16 MiB bitmap to a fraction of a second
 
 Only the subset of the script language the saver uses is understood:
   #define NAME number      #include "other.rc"      ID TYPE "file"
+Everything else is what only Windows reads (the string table, the version block, the
+manifest, other #defines) and is passed over, BEGIN ... END blocks whole.
 """
 import argparse
 import os
@@ -23,10 +25,19 @@ def parse(path, search, defines, entries, seen):
         return
     seen.add(path)
     here = os.path.dirname(path)
+    depth = 0
     with open(path, encoding="ascii") as f:
         for number, raw in enumerate(f, 1):
             line = raw.split("//", 1)[0].strip()
             if not line:
+                continue
+            if line in ("BEGIN", "{"):
+                depth += 1
+                continue
+            if line in ("END", "}"):
+                depth = max(depth - 1, 0)
+                continue
+            if depth:
                 continue
             m = re.fullmatch(r'#define\s+(\w+)\s+(\d+)', line)
             if m:

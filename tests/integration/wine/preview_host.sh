@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # "/p <hwnd>" from another process: the saver runs inside the host's window until the
-# host disables it, then ends with 0 within a second, showing no message box.
+# host disables it, then ends by itself with 0, showing no message box.
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/wine-env.sh"

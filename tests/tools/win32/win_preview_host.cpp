@@ -1,6 +1,8 @@
 // A stand-in for the Windows screensaver host: makes a window, starts the saver with
 // "/p <hwnd>", lets it run, then disables the window as the host does when the preview
-// ends, and checks that the saver then ends by itself with exit code 0 within a second.
+// ends, and checks that the saver then ends by itself with exit code 0. It ends after the
+// frame in hand, and on a loaded machine a first frame under Wine can take seconds: the
+// bound is generous, what counts is that it ends without any other nudge.
 // Usage: win_preview_host SAVER.scr [SECONDS]
 #include <windows.h>
 
@@ -9,6 +11,8 @@
 #include <string>
 
 namespace {
+
+constexpr DWORD kEndWithinMs = 5000;
 
 void pump(DWORD milliseconds) {
     const DWORD start = GetTickCount();
@@ -49,11 +53,11 @@ int main(int argc, char** argv) {
     }
     EnableWindow(host, FALSE);
     const DWORD disabled = GetTickCount();
-    while (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT && GetTickCount() - disabled < 1000) pump(10);
+    while (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT && GetTickCount() - disabled < kEndWithinMs) pump(10);
     const DWORD took = GetTickCount() - disabled;
     if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(pi.hProcess, 1);
-        std::printf("FAIL: the saver still ran a second after its host window was disabled\n");
+        std::printf("FAIL: the saver still ran %lu ms after its host window was disabled\n", kEndWithinMs);
         return 1;
     }
     GetExitCodeProcess(pi.hProcess, &code);

@@ -1,0 +1,85 @@
+# Checks of a full-screen saver on two monitors side by side, shared by the Linux and
+# the Wine test; source after xvfb.sh and xorg-dummy.sh, with the monitors in place.
+# The root is painted magenta first, so that only a cover shows black beside the picture.
+
+/usr/bin/xsetroot -solid '#ff00ff'
+MAGENTA="255 0 255"
+BLACK="0 0 0"
+
+# geometry WINDOW: WxH+X+Y of a window on the screen
+geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}'
+}
+
+# covers: the ids of the saver's visible covers, one a line
+covers() { xdotool search --onlyvisible --name '^Ondalith Screensaver cover$' 2>/dev/null; }
+
+# wait_for_cover PLACE [SECONDS]: true once a cover lies exactly over PLACE
+wait_for_cover() {
+    local end=$((SECONDS + ${2:-30})) id
+    while [ "$SECONDS" -lt "$end" ]; do
+        for id in $(covers); do [ "$(geometry "$id")" = "$1" ] && return 0; done
+        sleep 0.2
+    done
+    return 1
+}
+
+# middle PLACE: "X Y" of the centre of WxH+X+Y
+middle() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$1"
+    echo "$((x + w / 2)) $((y + h / 2))"
+}
+
+# check_covered_desk PRIMARY OTHER [SECONDS]: the saver's window fills the primary monitor
+# and shows its picture there; a black cover of its own lies over the other monitor.
+check_covered_desk() {
+    local win
+    win=$(wait_for_window '^Ondalith Screensaver$' "${3:-30}") || true
+    [ -n "$win" ] || fail "no saver window"
+    [ "$(geometry "$win")" = "$1" ] || fail "the saver's window is $(geometry "$win"), not over the primary $1"
+    wait_for_cover "$2" "${3:-30}" || fail "no cover over the other monitor $2 (covers: $(covers))"
+    [ "$(covers | wc -l)" -eq 1 ] || fail "more than one cover: $(covers)"
+    local on_primary on_other
+    for _ in $(seq 60); do
+        on_primary=$(pixel $(middle "$1"))
+        near "$on_primary" "$BLACK" 40 || near "$on_primary" "$MAGENTA" 40 || break
+        sleep 0.5
+    done
+    near "$on_primary" "$BLACK" 40 || near "$on_primary" "$MAGENTA" 40 && fail "the primary shows no picture ($on_primary)"
+    on_other=$(pixel $(middle "$2"))
+    near "$on_other" "$BLACK" 0 || fail "the other monitor shows $on_other, not black"
+    echo "ok: the picture on the primary $1, a black cover on $2"
+}
+
+# check_cover_follows_monitor OTHER: output DUMMY1 goes away and its cover with it; back
+# again, it is covered again.
+check_cover_follows_monitor() {
+    place_output 1 off || fail "xrandr could not take the monitor away"
+    local end=$((SECONDS + 30))
+    while [ -n "$(covers)" ] && [ "$SECONDS" -lt "$end" ]; do sleep 0.2; done
+    [ -z "$(covers)" ] || fail "the cover stayed after its monitor went away"
+    echo "ok: the cover closes when its monitor goes away"
+    place_output 1 "$1" || fail "xrandr could not bring the monitor back"
+    wait_for_cover "$1" 30 || fail "no cover over the monitor plugged in again"
+    echo "ok: a monitor plugged in while the saver runs is covered"
+}
+
+# check_click_on_cover_ends PID OTHER: moving the pointer over the cover leaves the saver
+# running; a click there ends it with 0 and no window of it remains.
+check_click_on_cover_ends() {
+    local pid=$1 status
+    read -r x y <<<"$(middle "$2")"
+    xdotool mousemove "$x" "$y" sleep 0.3 mousemove $((x + 40)) $((y + 30))
+    sleep 2
+    kill -0 "$pid" 2>/dev/null || fail "motion over the cover ended the saver"
+    echo "ok: motion over the cover leaves the saver running"
+    xdotool click 1
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && fail "a click on the cover did not end the saver"
+    wait "$pid"; status=$?
+    [ "$status" -eq 0 ] || fail "a click on the cover ended the saver with $status"
+    [ -z "$(xdotool search --name '^Ondalith Screensaver' 2>/dev/null)" ] || fail "a window of the saver remains"
+    echo "ok: a click on the cover ends the saver with 0 and takes every window with it"
+}
