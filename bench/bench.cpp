@@ -1,7 +1,7 @@
 // Benchmark of the saver's scene at 1280 x 720 with 4x multisampling: start-up split
 // into textures, shaders and meshes; median and 95th-percentile frame times; the CPU
-// time of a frame outside the GL driver; peak memory; and the same instanced draw with a
-// trivial shader pair as a baseline.
+// time of a frame outside the GL driver and the heap allocations it makes there; peak
+// memory; and the same instanced draw with a trivial shader pair as a baseline.
 //
 //   ondalith_bench [--egl] [--frames N]
 //
@@ -18,6 +18,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "app/saver_app.h"
+#include "bench/allocation_count.h"
 #include "bench/gl_hooks.h"
 #include "mesh/glfw_drawable_mesh.h"
 #include "mesh/glfw_drawable_sky.h"
@@ -231,13 +233,20 @@ int main(int argc, char** argv) {
     // Frames in the middle of a pass, with a picture up and the wave crossing the view.
     bench::installGLHooks();
     std::vector<double> frameMs, outsideMs;
+    std::size_t fewestAllocations = SIZE_MAX, mostAllocations = 0;
     for (int i = 0; i < frames; ++i) {
         const float t = 20.0f + 0.25f * i;
         const double insideBefore = bench::secondsInsideGL();
+        const std::size_t allocationsBefore = bench::allocationsCounted();
         const Clock::time_point begin = Clock::now();
+        bench::countAllocations(true);
         sceneState->setCurrentTime(t);
         RenderScene(t);
+        bench::countAllocations(false);
         const double submitMs = since(begin);
+        const std::size_t allocations = bench::allocationsCounted() - allocationsBefore;
+        fewestAllocations = std::min(fewestAllocations, allocations);
+        mostAllocations = std::max(mostAllocations, allocations);
         present();
         frameMs.push_back(since(begin));
         outsideMs.push_back(submitMs - 1000.0 * (bench::secondsInsideGL() - insideBefore));
@@ -271,6 +280,10 @@ int main(int argc, char** argv) {
     std::printf("| main() to first presented frame | %.1f ms |\n", toFirstFrameMs);
     std::printf("| frame, median / 95th percentile | %.1f / %.1f ms |\n", scene.median, scene.p95);
     std::printf("| CPU outside the GL driver per frame, median / 95th | %.3f / %.3f ms |\n", outside.median, outside.p95);
+    if (fewestAllocations == mostAllocations)
+        std::printf("| heap allocations per frame outside the GL driver | %zu |\n", mostAllocations);
+    else
+        std::printf("| heap allocations per frame outside the GL driver | %zu to %zu |\n", fewestAllocations, mostAllocations);
     std::printf("| baseline (trivial shaders) frame, median / 95th | %.1f / %.1f ms |\n", base.median, base.p95);
     std::printf("| scene / baseline, median | %.2f |\n", scene.median / base.median);
     std::printf("| peak RSS | %.1f MiB |\n", usage.ru_maxrss / 1024.0);
