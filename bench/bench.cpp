@@ -16,23 +16,27 @@
 #endif
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/saver_app.h"
 #include "bench/allocation_count.h"
 #include "bench/gl_hooks.h"
+#include "bench/texture_reference.h"
 #include "mesh/glfw_drawable_mesh.h"
 #include "mesh/glfw_drawable_sky.h"
 #include "render/bitmap_texture.h"
 #include "render/camera.h"
 #include "render/shader_registry.h"
+#include "resource_ids.h"
 #include "scene/scene.h"
 
 using namespace ondalith;
@@ -177,6 +181,63 @@ void baselineFrame(GLuint program, GLsizei indexCount) {
     glDrawElementsInstanced(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr, 10000);
 }
 
+// A field of /proc/self/status in KiB ("VmRSS", "VmHWM"); 0 where there is none.
+long statusKiB(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::size_t length = std::strlen(field);
+    while (std::getline(status, line)) {
+        if (line.compare(0, length, field) == 0 && line.size() > length && line[length] == ':')
+            return std::atol(line.c_str() + length + 1);
+    }
+    return 0;
+}
+
+// Lowers the peak RSS to the RSS of now, so that a step's own peak can be read after it.
+void resetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// Both scene pictures built one way, in a process that has just made its context, as
+// the saver does: the time until GL has them, and how far the RSS rose above where it
+// stood. "before" is the old conversion, "now" the saver's textures.
+int textureStep(const char* way) {
+    const bool before = !std::strcmp(way, "before");
+    glFinish();
+    const long start = statusKiB("VmRSS");
+    resetPeakRss();
+    const Clock::time_point begin = Clock::now();
+    if (before) {
+        bench::referenceTexture(IDB_BACKGROUND, 2048);
+        bench::referenceTexture(IDB_HEIGHT_ATLAS, 1024);
+    } else {
+        BitmapTexture background(IDB_BACKGROUND, 2048), atlas(IDB_HEIGHT_ATLAS, 1024);
+    }
+    glFinish();
+    std::printf("%.3f %.3f\n", since(begin), (statusKiB("VmHWM") - start) / 1024.0);
+    return 0;
+}
+
+struct TextureRun {
+    double ms = 1e9, peakMiB = 0.0;
+};
+
+// Runs this bench again for the texture step alone and keeps the best time and the
+// highest peak.
+void runTextureStep(bool egl, const char* way, TextureRun& run) {
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return;
+    self[length] = '\0';
+    const std::string command = std::string("'") + self + "'" + (egl ? " --egl" : "") + " --texture-step " + way;
+    FILE* child = popen(command.c_str(), "r");
+    if (!child) return;
+    double ms = 0, peakMiB = 0;
+    if (std::fscanf(child, "%lf %lf", &ms, &peakMiB) == 2) {
+        run.ms = std::min(run.ms, ms);
+        run.peakMiB = std::max(run.peakMiB, peakMiB);
+    }
+    pclose(child);
+}
+
 struct Stats {
     double median, p95;
 };
@@ -192,8 +253,10 @@ int main(int argc, char** argv) {
     const Clock::time_point start = Clock::now();
     bool egl = false;
     int frames = 30;
+    const char* textureWay = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--egl")) egl = true;
+        if (!std::strcmp(argv[i], "--texture-step") && i + 1 < argc) textureWay = argv[++i];
         if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) frames = std::max(3, std::atoi(argv[++i]));
     }
     bool opened = false;
@@ -205,6 +268,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no GL context (%s)\n", egl ? "EGL" : "X window");
         return 1;
     }
+    if (textureWay) return textureStep(textureWay);
     setWindowMetrics(kWidth, kHeight);
     fixedState();
     glFinish();
@@ -267,6 +331,13 @@ int main(int argc, char** argv) {
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
+
+    // The texture set-up of before against today's, each in a fresh process, in turn.
+    TextureRun before, now;
+    for (int round = 0; round < 3; ++round) {
+        runTextureStep(egl, "before", before);
+        runTextureStep(egl, "now", now);
+    }
     const Stats scene = stats(frameMs), base = stats(baselineMs), outside = stats(outsideMs);
     std::printf("renderer: %s (%s, %dx%d, %dx MSAA, %d frames each)\n",
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)), egl ? "EGL framebuffer object" : "X window",
@@ -287,5 +358,7 @@ int main(int argc, char** argv) {
     std::printf("| baseline (trivial shaders) frame, median / 95th | %.1f / %.1f ms |\n", base.median, base.p95);
     std::printf("| scene / baseline, median | %.2f |\n", scene.median / base.median);
     std::printf("| peak RSS | %.1f MiB |\n", usage.ru_maxrss / 1024.0);
+    std::printf("| textures in a fresh process, before / now, best of 3 | %.1f / %.1f ms |\n", before.ms, now.ms);
+    std::printf("| textures, RSS rise at the peak, before / now | %.1f / %.1f MiB |\n", before.peakMiB, now.peakMiB);
     return 0;
 }
