@@ -55,6 +55,11 @@ void installGLHooks() {
     ONDALITH_HOOK(glEnableVertexAttribArray);
     ONDALITH_HOOK(glVertexAttribPointer);
     ONDALITH_HOOK(glDrawElementsInstanced);
+    // The texture set-up's.
+    ONDALITH_HOOK(glGenTextures);
+    ONDALITH_HOOK(glTexStorage2D);
+    ONDALITH_HOOK(glTexSubImage2D);
+    ONDALITH_HOOK(glTexParameteri);
 }
 
 double secondsInsideGL() { return inside; }
