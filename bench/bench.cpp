@@ -1,13 +1,14 @@
 // Benchmark of the saver's scene at 1280 x 720 with 4x multisampling: start-up split
 // into textures, shaders and meshes; median and 95th-percentile frame times; the CPU
-// time of a frame outside the GL driver; peak memory; and the same instanced draw with a
-// trivial shader pair as a baseline.
+// time of a frame outside the GL driver and the heap allocations it makes there; peak
+// memory; and the same instanced draw with a trivial shader pair as a baseline.
 //
 //   ondalith_bench [--egl] [--frames N]
 //
 // Without --egl it opens an X window (run it under Xvfb); with --egl it needs no display
 // and draws into a multisampled framebuffer object on an EGL device or surfaceless
-// context.
+// context. It runs itself again with --texture-step to time the texture set-up of
+// before and of now, each in a fresh process.
 #include <glad/gl.h>
 #include <GLFW/glfw3.h>
 #ifdef ONDALITH_BENCH_EGL
@@ -16,21 +17,27 @@
 #endif
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/saver_app.h"
+#include "bench/allocation_count.h"
 #include "bench/gl_hooks.h"
+#include "bench/texture_reference.h"
 #include "mesh/glfw_drawable_mesh.h"
 #include "mesh/glfw_drawable_sky.h"
 #include "render/bitmap_texture.h"
 #include "render/camera.h"
 #include "render/shader_registry.h"
+#include "resource_ids.h"
 #include "scene/scene.h"
 
 using namespace ondalith;
@@ -175,6 +182,68 @@ void baselineFrame(GLuint program, GLsizei indexCount) {
     glDrawElementsInstanced(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr, 10000);
 }
 
+// A field of /proc/self/status in KiB ("VmRSS", "VmHWM"); 0 where there is none.
+long statusKiB(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::size_t length = std::strlen(field);
+    while (std::getline(status, line)) {
+        if (line.compare(0, length, field) == 0 && line.size() > length && line[length] == ':')
+            return std::atol(line.c_str() + length + 1);
+    }
+    return 0;
+}
+
+// Lowers the peak RSS to the RSS of now, so that a step's own peak can be read after it.
+void resetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// Both scene pictures built one way, in a process that has just made its context, as
+// the saver does: the time until GL has them, and how far the RSS rose above where it
+// stood, and the part of the time spent outside the GL driver. "before" is the old
+// conversion, "now" the saver's textures.
+int textureStep(const char* way) {
+    const bool before = !std::strcmp(way, "before");
+    bench::installGLHooks();
+    glFinish();
+    const long start = statusKiB("VmRSS");
+    resetPeakRss();
+    const double insideBefore = bench::secondsInsideGL();
+    const Clock::time_point begin = Clock::now();
+    if (before) {
+        bench::referenceTexture(IDB_BACKGROUND, 2048);
+        bench::referenceTexture(IDB_HEIGHT_ATLAS, 1024);
+    } else {
+        BitmapTexture background(IDB_BACKGROUND, 2048), atlas(IDB_HEIGHT_ATLAS, 1024);
+    }
+    const double outsideMs = since(begin) - 1000.0 * (bench::secondsInsideGL() - insideBefore);
+    glFinish();
+    std::printf("%.3f %.3f %.3f\n", since(begin), outsideMs, (statusKiB("VmHWM") - start) / 1024.0);
+    return 0;
+}
+
+struct TextureRun {
+    double ms = 1e9, outsideMs = 1e9, peakMiB = 0.0;
+};
+
+// Runs this bench again for the texture step alone and keeps the best times and the
+// highest peak.
+void runTextureStep(bool egl, const char* way, TextureRun& run) {
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return;
+    self[length] = '\0';
+    const std::string command = std::string("'") + self + "'" + (egl ? " --egl" : "") + " --texture-step " + way;
+    FILE* child = popen(command.c_str(), "r");
+    if (!child) return;
+    double ms = 0, outsideMs = 0, peakMiB = 0;
+    if (std::fscanf(child, "%lf %lf %lf", &ms, &outsideMs, &peakMiB) == 3) {
+        run.ms = std::min(run.ms, ms);
+        run.outsideMs = std::min(run.outsideMs, outsideMs);
+        run.peakMiB = std::max(run.peakMiB, peakMiB);
+    }
+    pclose(child);
+}
+
 struct Stats {
     double median, p95;
 };
@@ -190,8 +259,10 @@ int main(int argc, char** argv) {
     const Clock::time_point start = Clock::now();
     bool egl = false;
     int frames = 30;
+    const char* textureWay = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--egl")) egl = true;
+        if (!std::strcmp(argv[i], "--texture-step") && i + 1 < argc) textureWay = argv[++i];
         if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) frames = std::max(3, std::atoi(argv[++i]));
     }
     bool opened = false;
@@ -203,6 +274,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no GL context (%s)\n", egl ? "EGL" : "X window");
         return 1;
     }
+    if (textureWay) return textureStep(textureWay);
     setWindowMetrics(kWidth, kHeight);
     fixedState();
     glFinish();
@@ -231,13 +303,20 @@ int main(int argc, char** argv) {
     // Frames in the middle of a pass, with a picture up and the wave crossing the view.
     bench::installGLHooks();
     std::vector<double> frameMs, outsideMs;
+    std::size_t fewestAllocations = SIZE_MAX, mostAllocations = 0;
     for (int i = 0; i < frames; ++i) {
         const float t = 20.0f + 0.25f * i;
         const double insideBefore = bench::secondsInsideGL();
+        const std::size_t allocationsBefore = bench::allocationsCounted();
         const Clock::time_point begin = Clock::now();
+        bench::countAllocations(true);
         sceneState->setCurrentTime(t);
         RenderScene(t);
+        bench::countAllocations(false);
         const double submitMs = since(begin);
+        const std::size_t allocations = bench::allocationsCounted() - allocationsBefore;
+        fewestAllocations = std::min(fewestAllocations, allocations);
+        mostAllocations = std::max(mostAllocations, allocations);
         present();
         frameMs.push_back(since(begin));
         outsideMs.push_back(submitMs - 1000.0 * (bench::secondsInsideGL() - insideBefore));
@@ -258,6 +337,13 @@ int main(int argc, char** argv) {
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
+
+    // The texture set-up of before against today's, each in a fresh process, in turn.
+    TextureRun before, now;
+    for (int round = 0; round < 3; ++round) {
+        runTextureStep(egl, "before", before);
+        runTextureStep(egl, "now", now);
+    }
     const Stats scene = stats(frameMs), base = stats(baselineMs), outside = stats(outsideMs);
     std::printf("renderer: %s (%s, %dx%d, %dx MSAA, %d frames each)\n",
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)), egl ? "EGL framebuffer object" : "X window",
@@ -271,8 +357,21 @@ int main(int argc, char** argv) {
     std::printf("| main() to first presented frame | %.1f ms |\n", toFirstFrameMs);
     std::printf("| frame, median / 95th percentile | %.1f / %.1f ms |\n", scene.median, scene.p95);
     std::printf("| CPU outside the GL driver per frame, median / 95th | %.3f / %.3f ms |\n", outside.median, outside.p95);
+    if (fewestAllocations == mostAllocations)
+        std::printf("| heap allocations per frame outside the GL driver | %zu |\n", mostAllocations);
+    else
+        std::printf("| heap allocations per frame outside the GL driver | %zu to %zu |\n", fewestAllocations, mostAllocations);
     std::printf("| baseline (trivial shaders) frame, median / 95th | %.1f / %.1f ms |\n", base.median, base.p95);
     std::printf("| scene / baseline, median | %.2f |\n", scene.median / base.median);
     std::printf("| peak RSS | %.1f MiB |\n", usage.ru_maxrss / 1024.0);
+    if (before.ms < 1e9 && now.ms < 1e9) {
+        std::printf("| textures in a fresh process, before / now, best of 3 | %.1f / %.1f ms |\n", before.ms, now.ms);
+        std::printf("| of which outside the GL driver, before / now | %.1f / %.1f ms |\n", before.outsideMs,
+                    now.outsideMs);
+        std::printf("| textures, RSS rise at the peak, before / now | %.1f / %.1f MiB |\n", before.peakMiB,
+                    now.peakMiB);
+    } else {
+        std::printf("| textures in a fresh process | not measured: the bench could not run itself again |\n");
+    }
     return 0;
 }

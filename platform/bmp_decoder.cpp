@@ -32,9 +32,8 @@ bool fail(std::string& reason, std::string text) {
 
 }  // namespace
 
-bool decodeBmp(const std::uint8_t* data, std::size_t size, int width, int height,
-               std::vector<std::uint8_t>& pixels, std::string& reason) {
-    pixels.clear();
+bool findBmpRows(const std::uint8_t* data, std::size_t size, int width, int height, BmpRows& rows,
+                 std::string& reason) {
     if (width <= 0 || height <= 0) return fail(reason, "asked for an empty picture");
     if (!data || size < kFileHeaderBytes + 4) return fail(reason, "truncated: no file and info header");
     if (data[0] != 'B' || data[1] != 'M') return fail(reason, "not a BMP file (no \"BM\" magic)");
@@ -81,16 +80,30 @@ bool decodeBmp(const std::uint8_t* data, std::size_t size, int width, int height
     if (pixelOffset < kFileHeaderBytes + infoBytes) return fail(reason, "pixel data overlaps the headers");
     if (pixelOffset > size || pixelBytes > size - pixelOffset)
         return fail(reason, "truncated: pixel data runs past the end");
+
+    // The rows fit inside `size`, so the stride fits a size_t.
+    rows.body = data + pixelOffset;
+    rows.stride = static_cast<std::size_t>(stride);
+    rows.bytesPerPixel = static_cast<int>(bytesPerPixel);
+    rows.height = height;
+    rows.topDown = topDown;
+    reason.clear();
+    return true;
+}
+
+bool decodeBmp(const std::uint8_t* data, std::size_t size, int width, int height,
+               std::vector<std::uint8_t>& pixels, std::string& reason) {
+    pixels.clear();
+    BmpRows rows;
+    if (!findBmpRows(data, size, width, height, rows, reason)) return false;
     const std::uint64_t outBytes = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4;
     if (outBytes > pixels.max_size()) return fail(reason, "too large for this process");
 
     pixels.resize(static_cast<std::size_t>(outBytes));
-    const std::uint8_t* body = data + pixelOffset;
     for (int y = 0; y < height; ++y) {
-        const int fileRow = topDown ? height - 1 - y : y;
-        const std::uint8_t* in = body + static_cast<std::size_t>(fileRow) * static_cast<std::size_t>(stride);
+        const std::uint8_t* in = rows.row(y);
         std::uint8_t* out = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
-        if (bytesPerPixel == 4) {
+        if (rows.bytesPerPixel == 4) {
             std::memcpy(out, in, static_cast<std::size_t>(width) * 4);
         } else {
             for (int x = 0; x < width; ++x, in += 3, out += 4) {
@@ -101,7 +114,6 @@ bool decodeBmp(const std::uint8_t* data, std::size_t size, int width, int height
             }
         }
     }
-    reason.clear();
     return true;
 }
 

@@ -9,11 +9,30 @@
 
 namespace ondalith::platform {
 
-// Decodes an uncompressed 24- or 32-bit picture (rows bottom-up or top-down, each
-// padded to 4 bytes; 32-bit may also declare the plain BGRX bit fields) of exactly
-// width x height pixels into `pixels`: height rows of width 4-byte pixels (blue, green,
-// red, then 0 for 24-bit pictures or the file's fourth byte), the bottom row first.
-// False with a one-line `reason` for anything else; `pixels` is then left empty.
+// Where the rows of a checked picture lie inside its file.
+struct BmpRows {
+    const std::uint8_t* body = nullptr;  // the first row stored in the file
+    std::size_t stride = 0;              // bytes from one stored row to the next
+    int bytesPerPixel = 0;               // 3 or 4: blue, green, red, then the fourth byte
+    int height = 0;
+    bool topDown = false;
+
+    // Row y of the picture counted from the bottom, 0 <= y < height.
+    const std::uint8_t* row(int y) const {
+        return body + static_cast<std::size_t>(topDown ? height - 1 - y : y) * stride;
+    }
+};
+
+// Checks an uncompressed 24- or 32-bit picture (rows bottom-up or top-down, each padded
+// to 4 bytes; 32-bit may also declare the plain BGRX bit fields) of exactly width x
+// height pixels, and says where its rows are: every row then lies inside the bytes
+// given. False with a one-line `reason` for anything else.
+bool findBmpRows(const std::uint8_t* data, std::size_t size, int width, int height, BmpRows& rows,
+                 std::string& reason);
+
+// Decodes such a picture into `pixels`: height rows of width 4-byte pixels (blue,
+// green, red, then 0 for 24-bit pictures or the file's fourth byte), the bottom row
+// first. False with a one-line `reason` for anything else; `pixels` is then left empty.
 bool decodeBmp(const std::uint8_t* data, std::size_t size, int width, int height,
                std::vector<std::uint8_t>& pixels, std::string& reason);
 

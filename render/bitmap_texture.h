@@ -19,7 +19,8 @@ public:
     static int levelCount(int size);
 
 private:
-    // A picture that cannot be read leaves the buffer as it was (zeroed by the caller).
+    // Writes every texel of the buffer: a picture that cannot be read gives transparent
+    // black, as the zeroed buffer it once went into did.
     static void readBitmapPixels(float* destination, std::uint16_t bitmapId, int width, int height);
 
     GLuint texture = 0;

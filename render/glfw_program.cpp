@@ -56,11 +56,11 @@ void GLFWProgram::use() const { glUseProgram(programObject); }
 
 template <typename Query>
 GLint GLFWProgram::cachedLocation(const char* name, Query query) {
-    std::string key(name);
+    const std::string_view key(name);
     auto found = locationCache.find(key);
     if (found != locationCache.end()) return found->second;
     const GLint location = query(programObject, name);
-    locationCache.emplace(std::move(key), location);
+    locationCache.emplace(std::string(key), location);
     return location;
 }
 

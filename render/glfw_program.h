@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <glad/gl.h>
 
@@ -42,7 +43,8 @@ private:
     GLuint vertexShader = 0;
     GLuint fragmentShader = 0;
     GLuint programObject = 0;
-    std::map<std::string, GLint> locationCache;
+    // Found by the name as passed (std::less<>); a string is made only to insert.
+    std::map<std::string, GLint, std::less<>> locationCache;
 };
 
 }  // namespace ondalith

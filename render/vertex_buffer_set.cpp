@@ -23,7 +23,7 @@ void VertexBufferSet::setIndexData(std::int32_t bytes, const void* data, std::in
     indexCount_ = count;
 }
 
-void VertexBufferSet::addAttribute(const std::string& programName, const std::string& attributeName,
+void VertexBufferSet::addAttribute(std::string_view programName, const std::string& attributeName,
                                    std::int32_t components, std::int32_t offsetFloats) {
     GLFWProgram* program = registry ? registry->getProgram(programName) : nullptr;
     attributeLocations[attributeName] = program ? program->attributeLocation(attributeName.c_str()) : -1;

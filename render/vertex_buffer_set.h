@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include <glad/gl.h>
 
@@ -21,7 +22,7 @@ public:
     void setIndexData(std::int32_t bytes, const void* data, std::int32_t count);
     // An unregistered program or an inactive name records location -1, which applying
     // then skips.
-    void addAttribute(const std::string& programName, const std::string& attributeName, std::int32_t components,
+    void addAttribute(std::string_view programName, const std::string& attributeName, std::int32_t components,
                       std::int32_t offsetFloats);
 
     void bindBuffers() const;

@@ -63,4 +63,13 @@ bool loadBitmapPixels(std::uint16_t id, int width, int height, std::vector<std::
     return true;
 }
 
+// The system gives the whole picture at once; its rows are handed over from that copy.
+bool readBitmapRows(std::uint16_t id, int width, int height, BitmapRowSink& sink) {
+    std::vector<std::uint8_t> pixels;
+    if (!loadBitmapPixels(id, width, height, pixels)) return false;
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
+    for (int y = 0; y < height; ++y) sink.row(y, pixels.data() + static_cast<std::size_t>(y) * rowBytes, 4);
+    return true;
+}
+
 }  // namespace ondalith::platform

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "platform/bitmap.h"
 #include "render/bitmap_texture.h"
 #include "support/gl_context.h"
 #include "test_resource_ids.h"
@@ -103,6 +106,48 @@ TEST(BitmapTextureTest, EveryPictureFormatGivesTheSameBottomUpTexels) {
         const GLuint name = texture.id();
         glDeleteTextures(1, &name);
     }
+}
+
+TEST(BitmapTextureTest, ScenePicturesGiveEveryTexelAsTheDividedBytes) {
+    GLContext context;
+    ASSERT_TRUE(context.ok());
+    for (auto [id, size] : {std::pair<std::uint16_t, int>{IDB_BACKGROUND, 2048}, {IDB_HEIGHT_ATLAS, 1024}}) {
+        SCOPED_TRACE(id);
+        BitmapTexture texture(id, size);
+        const std::vector<float> texels = readLevelZero(size);
+        std::vector<std::uint8_t> bytes;
+        ASSERT_TRUE(platform::loadBitmapPixels(id, size, size, bytes));
+        std::size_t wrong = 0, first = 0;
+        for (std::size_t p = 0; p < bytes.size() / 4; ++p) {
+            volatile float expected[4] = {bytes[4 * p + 2] / 255.0f, bytes[4 * p + 1] / 255.0f, bytes[4 * p] / 255.0f,
+                                          1.0f};
+            for (int c = 0; c < 4; ++c) {
+                if (texels[4 * p + c] == expected[c]) continue;
+                if (wrong++ == 0) first = p;
+            }
+        }
+        EXPECT_EQ(wrong, 0u) << "first at texel " << first % size << ", " << first / size;
+        const GLuint name = texture.id();
+        glDeleteTextures(1, &name);
+    }
+}
+
+TEST(BitmapTextureTest, AnUnreadablePictureGivesTransparentBlack) {
+    GLContext context;
+    ASSERT_TRUE(context.ok());
+    constexpr int kSize = 16;
+    {
+        // Leaves non-zero floats where the texture's buffer is likely to be allocated.
+        std::unique_ptr<float[]> dirt(new float[kSize * kSize * 4]);
+        std::fill_n(dirt.get(), kSize * kSize * 4, 0.5f);
+        volatile float keep = dirt[kSize];
+        (void)keep;
+    }
+    BitmapTexture texture(1099, kSize);  // no such resource
+    const std::vector<float> texels = readLevelZero(kSize);
+    EXPECT_EQ(texels, std::vector<float>(texels.size(), 0.0f));
+    const GLuint name = texture.id();
+    glDeleteTextures(1, &name);
 }
 
 }  // namespace
