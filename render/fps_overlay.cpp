@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "resource_ids.h"
 
@@ -67,16 +70,16 @@ int FpsOverlay::scaleFor(int viewportHeight) {
     return std::max(1, static_cast<int>(std::lround(viewportHeight / 270.0)));
 }
 
-std::vector<std::string> FpsOverlay::lines(const FrameRate& rate, float t) {
+FpsOverlay::Text FpsOverlay::text(const FrameRate& rate, float t) {
+    Text text{};
     // Three figures at least, so that a slow rate still reads to a few per cent.
-    char first[32] = "FPS: --";
+    std::snprintf(text.lines[0], sizeof text.lines[0], "FPS: --");
     if (rate.known()) {
         const double perSecond = std::min(rate.perSecond(), 99999.9);
-        std::snprintf(first, sizeof first, perSecond < 9.995 ? "FPS: %.2f" : "FPS: %.1f", perSecond);
+        std::snprintf(text.lines[0], sizeof text.lines[0], perSecond < 9.995 ? "FPS: %.2f" : "FPS: %.1f", perSecond);
     }
-    char second[40];
-    std::snprintf(second, sizeof second, "t: %.2f s", static_cast<double>(t));
-    return {first, second};
+    std::snprintf(text.lines[1], sizeof text.lines[1], "t: %.2f s", static_cast<double>(t));
+    return text;
 }
 
 void FpsOverlay::draw(float t) {
@@ -85,17 +88,18 @@ void FpsOverlay::draw(float t) {
     if (viewport[2] <= 0 || viewport[3] <= 0 || font_.characters.empty()) return;
 
     // Character cells, line by line; what the font lacks (the blank) stays -1.
-    const std::vector<std::string> text = lines(rate_, t);
-    const int lineCount = std::min(static_cast<int>(text.size()), kMaxLines);
+    const Text said = text(rate_, t);
+    const int lineCount = kMaxLines;
+    int lengths[kMaxLines];
     int columns = 0;
-    for (int l = 0; l < lineCount; ++l) columns = std::max(columns, static_cast<int>(text[l].size()));
-    columns = std::min(columns, kMaxColumns);
+    for (int l = 0; l < lineCount; ++l) {
+        lengths[l] = static_cast<int>(std::strlen(said.lines[l]));
+        columns = std::max(columns, lengths[l]);
+    }
     GLint cells[kMaxLines * kMaxColumns];
     std::fill(std::begin(cells), std::end(cells), -1);
     for (int l = 0; l < lineCount; ++l) {
-        for (int c = 0; c < columns && c < static_cast<int>(text[l].size()); ++c) {
-            cells[l * columns + c] = font_.indexOf(text[l][c]);
-        }
+        for (int c = 0; c < lengths[l]; ++c) cells[l * columns + c] = font_.indexOf(said.lines[l][c]);
     }
 
     const int scale = scaleFor(viewport[3]);

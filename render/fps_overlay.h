@@ -2,9 +2,6 @@
 // The frame-rate box (--fps): a drawable of its own, drawn over the finished scene in
 // the lower-left corner. It shows the presented frames per second and the time t the
 // scene was drawn for, and it leaves every piece of GL state it touches as it found it.
-#include <string>
-#include <vector>
-
 #include <glad/gl.h>
 
 #include "render/frame_rate.h"
@@ -29,8 +26,12 @@ public:
     // Over whatever the current viewport shows, at its lower-left corner.
     void draw(float t);
 
-    // What the box says: the rate ("--" until one is known) and t.
-    static std::vector<std::string> lines(const FrameRate& rate, float t);
+    // What the box says, a line each: the rate ("--" until one is known) and t. Fixed
+    // buffers, so that a frame with the box allocates nothing either.
+    struct Text {
+        char lines[kMaxLines][kMaxColumns + 1];
+    };
+    static Text text(const FrameRate& rate, float t);
     // Screen pixels per glyph dot: one dot per 270 pixels of height, at least one.
     static int scaleFor(int viewportHeight);
 

@@ -27,7 +27,7 @@ TEST(FrameRateTest, AStillOrBackwardClockDividesByNothing) {
     FrameRate rate;
     for (int i = 0; i < 1000; ++i) rate.presented(0.0);
     EXPECT_FALSE(rate.known());
-    EXPECT_EQ(FpsOverlay::lines(rate, 0.0f)[0], "FPS: --");
+    EXPECT_STREQ(FpsOverlay::text(rate, 0.0f).lines[0], "FPS: --");
 
     FrameRate back;
     back.presented(5.0);
@@ -42,14 +42,13 @@ TEST(FpsOverlayTextTest, ShowsTheRateAndTheTimeInTheEmbeddedGlyphs) {
     FrameRate rate;
     rate.presented(0.0);
     for (int i = 1; i <= 600; ++i) rate.presented(i * 1.001 / 600);
-    const auto lines = FpsOverlay::lines(rate, 1234.5678f);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "FPS: 599.4");
-    EXPECT_EQ(lines[1], "t: 1234.57 s");
+    const FpsOverlay::Text said = FpsOverlay::text(rate, 1234.5678f);
+    EXPECT_STREQ(said.lines[0], "FPS: 599.4");
+    EXPECT_STREQ(said.lines[1], "t: 1234.57 s");
     FrameRate slow;
     slow.presented(0.0);
     slow.presented(1.28);
-    EXPECT_EQ(FpsOverlay::lines(slow, 0.0f)[0], "FPS: 0.78");
+    EXPECT_STREQ(FpsOverlay::text(slow, 0.0f).lines[0], "FPS: 0.78");
 
     GlyphFont font;
     ASSERT_TRUE(loadGlyphFont(IDT_FPS_GLYPHS, font));
