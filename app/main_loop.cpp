@@ -1,19 +1,28 @@
 #include "app/main_loop.h"
 
+#include <glad/gl.h>  // before GLFW, which then leaves out the system GL header
 #include <GLFW/glfw3.h>
 
 #include "app/attach.h"
+#include "app/frame_delay.h"
+#include "app/run_settings.h"
 #include "app/saver_app.h"
 #include "platform/host_window.h"
 #include "platform/stop_signal.h"
+#include "render/fps_overlay.h"
 #include "scene/scene.h"
 
 namespace ondalith {
+
+namespace {
+FpsOverlay* fpsOverlay = nullptr;  // only with --fps; otherwise nothing of it exists
+}  // namespace
 
 void advanceFrame() {
     const float t = static_cast<float>(glfwGetTime());
     sceneState->setCurrentTime(t);
     RenderScene(t);
+    if (fpsOverlay) fpsOverlay->draw(t);
 }
 
 void shutdown() {
@@ -25,11 +34,23 @@ void runMainLoop() {
     GLFWwindow* window = saverApp->window;
     const bool preview = launchOptions->mode == Preview;
     SetupScene();
+    if (runSettings.showFps) fpsOverlay = new FpsOverlay();
+    FrameDelay delay(runSettings.delayMicroseconds);
     bool keepRunning = true;
     do {
-        advanceFrame();
-        glfwSwapBuffers(window);
-        glfwPollEvents();  // a key or mouse button ends the process in here
+        // A pass draws a frame, or waits one slice of the pause after the last frame;
+        // the end conditions below are tested after either.
+        const double slice = delay.nextSlice(glfwGetTime());
+        if (slice > 0.0) {
+            glfwWaitEventsTimeout(slice);  // a key or mouse button ends the process in here
+        } else {
+            advanceFrame();
+            glfwSwapBuffers(window);
+            const double presented = glfwGetTime();
+            delay.presented(presented);
+            if (fpsOverlay) fpsOverlay->framePresented(presented);
+            glfwPollEvents();  // a key or mouse button ends the process in here
+        }
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) keepRunning = false;
         if (glfwWindowShouldClose(window)) keepRunning = false;
         if (platform::stopRequested()) keepRunning = false;

@@ -1,6 +1,7 @@
 # Linux: XScreenSaver looks for hacks in libexec/xscreensaver and for their settings
-# files in share/xscreensaver/config. Windows: `dist` puts the .scr where a user can
-# right-click it and choose Install.
+# files in share/xscreensaver/config; the manual page and the package's documents go
+# where Debian keeps them. Windows: `dist` puts the .scr where a user can right-click
+# it and choose Install.
 if(WIN32)
   add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E make_directory "${PROJECT_SOURCE_DIR}/dist"
@@ -8,6 +9,20 @@ if(WIN32)
     DEPENDS ondalith
     COMMENT "dist/Ondalith.scr")
 else()
+  # Compressed as Debian wants them: best compression, no name or time stamp inside.
+  set(docs "${CMAKE_BINARY_DIR}/docs")
+  file(MAKE_DIRECTORY "${docs}")
+  foreach(pair "xscreensaver/ondalith.6;ondalith.6.gz" "package/changelog;changelog.gz")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    add_custom_command(OUTPUT "${docs}/${to}"
+      COMMAND gzip -9n -c "${PROJECT_SOURCE_DIR}/resources/${from}" > "${docs}/${to}"
+      DEPENDS "${PROJECT_SOURCE_DIR}/resources/${from}" VERBATIM)
+  endforeach()
+  add_custom_target(ondalith_docs ALL DEPENDS "${docs}/ondalith.6.gz" "${docs}/changelog.gz")
+
   install(TARGETS ondalith RUNTIME DESTINATION libexec/xscreensaver)
   install(FILES resources/xscreensaver/ondalith.xml DESTINATION share/xscreensaver/config)
+  install(FILES "${docs}/ondalith.6.gz" DESTINATION share/man/man6)
+  install(FILES resources/package/copyright "${docs}/changelog.gz" DESTINATION share/doc/ondalith)
 endif()

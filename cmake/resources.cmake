@@ -25,10 +25,11 @@ configure_file("${PROJECT_SOURCE_DIR}/resources/ondalith.manifest.in" "${ONDALIT
 function(ondalith_resource_ids target rc header)
   set(out "${ONDALITH_GENERATED}/${header}")
   add_custom_command(OUTPUT "${out}"
-    COMMAND ${ONDALITH_PYTHON} "${ONDALITH_EMBED}" "${rc}" --ids "${out}"
+    COMMAND ${ONDALITH_PYTHON} "${ONDALITH_EMBED}" "${rc}" --ids "${out}" --depfile "${out}.d"
             --search "${PROJECT_SOURCE_DIR}/resources" --search "${ONDALITH_ASSET_DIR}"
             --search "${ONDALITH_GENERATED}"
     DEPENDS "${rc}" "${ONDALITH_EMBED}" ondalith_assets
+    DEPFILE "${out}.d"
     COMMENT "Resource ids from ${rc}" VERBATIM)
   add_custom_target(${target} DEPENDS "${out}")
 endfunction()

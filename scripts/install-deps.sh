@@ -13,6 +13,7 @@ packages=(
   libxfixes3:i386
   xvfb xauth xdotool x11-apps x11-utils imagemagick xscreensaver xscreensaver-gl
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  lintian mandoc
 )
 
 missing=()

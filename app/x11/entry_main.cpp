@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/entry.h"
+#include "app/run_settings.h"
 
 namespace {
 
@@ -19,6 +21,9 @@ constexpr const char* kUsage =
     "As an XScreenSaver hack:\n"
     "  --root, -root               draw into $XSCREENSAVER_WINDOW (full screen without it)\n"
     "  --window-id, -window-id ID  draw into window ID (hexadecimal 0x... or decimal)\n"
+    "With any of the above:\n"
+    "  --fps, -fps                 show the frame rate and the time t in the lower-left corner\n"
+    "  --delay, -delay N           wait N microseconds after each frame (0 to 10000000, default 0)\n"
     "  --help                      show this text\n";
 
 // X programs take their long options with one dash or two.
@@ -48,24 +53,31 @@ int hostedRun(std::uint32_t window, const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (is(argv[i], "--help")) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> complaints;
+    ondalith::runSettings = ondalith::takeRunSettings(args, complaints);
+    for (const std::string& line : complaints) std::fprintf(stderr, "ondalith: %s\n", line.c_str());
+
+    const int count = static_cast<int>(args.size());
+    for (int i = 0; i < count; ++i) {
+        const char* arg = args[i].c_str();
+        if (is(arg, "--help")) {
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (is(argv[i], "--window-id")) {
-            return hostedRun(parseWindowId(i + 1 < argc ? argv[i + 1] : nullptr), "--window-id");
+        if (is(arg, "--window-id")) {
+            return hostedRun(parseWindowId(i + 1 < count ? args[i + 1].c_str() : nullptr), "--window-id");
         }
-        if (is(argv[i], "--root")) {
+        if (is(arg, "--root")) {
             if (const char* env = std::getenv("XSCREENSAVER_WINDOW")) return hostedRun(parseWindowId(env), "XSCREENSAVER_WINDOW");
             auto* options = new ondalith::LaunchOptions{ondalith::Screensaver, 0};
             return ondalith::runSaverProcess(options, false, nullptr, 0);
         }
     }
     std::string tail;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) tail += ' ';
-        tail += argv[i];
+    for (const std::string& arg : args) {
+        if (!tail.empty()) tail += ' ';
+        tail += arg;
     }
     auto* options = new ondalith::LaunchOptions(ondalith::parseCommandLine(tail.c_str()));
     return ondalith::runSaverProcess(options, true, nullptr, 0);

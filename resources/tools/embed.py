@@ -83,8 +83,8 @@ def main():
     ap.add_argument("--depfile")
     a = ap.parse_args()
 
-    defines, entries = {}, []
-    parse(a.rc, a.search, defines, entries, set())
+    defines, entries, scripts = {}, [], set()
+    parse(a.rc, a.search, defines, entries, scripts)
     keys = set()
     for kind, ident, _, _, origin, number in entries:
         if (kind, ident) in keys:
@@ -125,8 +125,10 @@ def main():
         out += ["};", f"const std::size_t kEmbeddedResourceCount = {len(entries)};", "}"]
         write_if_changed(a.table, "\n".join(out) + "\n")
     if a.depfile:
+        # The scripts count too: an #included script's new entry must reach every
+        # executable whose own script includes it.
         target = a.asm or a.ids
-        deps = " ".join(p.replace(" ", "\\ ") for p in files)
+        deps = " ".join(p.replace(" ", "\\ ") for p in sorted(scripts) + files)
         with open(a.depfile, "w", encoding="ascii") as f:
             f.write(f"{target}: {deps}\n")
 

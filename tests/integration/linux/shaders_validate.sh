@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The four shader texts compile and link as GLSL for their stages. The saver reads each
+# The shader texts compile and link as GLSL for their stages. The saver reads each
 # text only up to its "~" marker, so the validator sees the same cut text.
 set -u
 here=$(cd "$(dirname "$0")/../../.." && pwd)
@@ -14,7 +14,7 @@ cut_text() {  # resource file -> text before the first "~"
 
 grep -q $'\r$' "$here/resources/cube_vertex.glsl" || { echo "FAIL: shader texts need CR LF line ends" >&2; exit 1; }
 status=0
-for pair in cube background; do
+for pair in cube background fps_box; do
     cut_text "${pair}_vertex.glsl" "$pair.vert"
     cut_text "${pair}_fragment.glsl" "$pair.frag"
     # Each stage alone, then both linked as one program.
@@ -24,7 +24,7 @@ for pair in cube background; do
         status=1
     fi
 done
-for f in cube_vertex cube_fragment background_vertex background_fragment; do
+for f in cube_vertex cube_fragment background_vertex background_fragment fps_box_vertex fps_box_fragment; do
     [ "$(tail -c 5 "$here/resources/$f.glsl" | od -An -c | tr -d ' ')" = '//~\r\n' ] \
         || { echo "FAIL: $f.glsl must end with the line //~" >&2; status=1; }
 done

@@ -1,0 +1,64 @@
+#include "app/run_settings.h"
+
+
+namespace ondalith {
+
+RunSettings runSettings;
+
+namespace {
+
+// X programs take their long options with one dash or two.
+bool is(const std::string& arg, const char* doubleDashName) {
+    return arg == doubleDashName || arg == doubleDashName + 1;
+}
+
+// The message stays one line whatever the value holds.
+std::string printable(const std::string& text) {
+    std::string out;
+    for (char c : text) out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
+    return out;
+}
+
+}  // namespace
+
+bool parseDelay(const char* text, std::uint32_t& microseconds) {
+    if (!text || !*text) return false;
+    std::uint64_t value = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p < '0' || *p > '9') return false;
+        value = value * 10 + static_cast<std::uint64_t>(*p - '0');
+        if (value > kMaxDelayMicroseconds) return false;  // also keeps long digit runs from overflowing
+    }
+    microseconds = static_cast<std::uint32_t>(value);
+    return true;
+}
+
+RunSettings takeRunSettings(std::vector<std::string>& args, std::vector<std::string>& complaints) {
+    RunSettings settings;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (is(args[i], "--fps")) {
+            settings.showFps = true;
+        } else if (is(args[i], "--delay")) {
+            // The value is the next argument, whatever it looks like, as with any option
+            // that takes one; a bad one falls back to the default rather than ending the run.
+            const bool present = i + 1 < args.size();
+            std::uint32_t value = 0;
+            if (present && parseDelay(args[i + 1].c_str(), value)) {
+                settings.delayMicroseconds = value;
+            } else {
+                settings.delayMicroseconds = 0;
+                complaints.push_back(std::string(present ? "--delay \"" + printable(args[i + 1]) + "\"" : "--delay without a value") +
+                                     " is not a whole number of microseconds from 0 to " +
+                                     std::to_string(kMaxDelayMicroseconds) + "; using 0");
+            }
+            if (present) ++i;
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    args.swap(rest);
+    return settings;
+}
+
+}  // namespace ondalith

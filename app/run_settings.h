@@ -1,0 +1,29 @@
+#pragma once
+// Settings of one run that the Linux command line can give beside the launch mode: the
+// frame-rate box and a pause after each frame. The Windows host passes neither, so that
+// build runs with the defaults.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ondalith {
+
+constexpr std::uint32_t kMaxDelayMicroseconds = 10000000;
+
+struct RunSettings {
+    bool showFps = false;                 // --fps: the frame-rate box in the lower-left corner
+    std::uint32_t delayMicroseconds = 0;  // --delay N: wait after each presented frame
+};
+
+extern RunSettings runSettings;  // the one process-wide instance
+
+// A whole decimal number from 0 to kMaxDelayMicroseconds, nothing else (no sign, no
+// blanks, no exponent). False leaves `microseconds` as it was.
+bool parseDelay(const char* text, std::uint32_t& microseconds);
+
+// Takes --fps/-fps and --delay/-delay N out of `args`, leaving the other arguments in
+// their order. A --delay whose value is missing or unusable keeps the default and adds
+// one line to `complaints`.
+RunSettings takeRunSettings(std::vector<std::string>& args, std::vector<std::string>& complaints);
+
+}  // namespace ondalith

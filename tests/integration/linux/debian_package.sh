@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The Debian package: cpack makes ondalith_<version>_amd64.deb with the hack, its
+# settings file, the manual page, the copyright and a changelog; the control fields name
+# the package of every library the program needs, recommend xscreensaver and put it in
+# x11; lintian finds no error. Unpacked into a throwaway root (never /usr), the hack
+# from the package runs under the real daemon.
+set -u
+. "$TEST_TOOLS/xvfb.sh"
+. "$TEST_TOOLS/xscreensaver-daemon.sh"
+work=$(mktemp -d /tmp/ondalith-deb.XXXXXX)
+chmod 755 "$work"
+trap 'stop_daemon; stop_xvfb; rm -rf "$work"' EXIT
+
+(cd "$BUILD_DIR" && timeout 300 cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.txt")
+deb="$work/out/ondalith_${version}_amd64.deb"
+[ -f "$deb" ] || fail "no ondalith_${version}_amd64.deb: $(ls "$work/out")"
+echo "ok: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $NF); print $NF }' | sort)
+expected="usr/libexec/xscreensaver/ondalith
+usr/share/doc/ondalith/changelog.gz
+usr/share/doc/ondalith/copyright
+usr/share/man/man6/ondalith.6.gz
+usr/share/xscreensaver/config/ondalith.xml"
+[ "$files" = "$expected" ] || fail "the package holds: $files"
+echo "ok: the files"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = ondalith ] && [ "$(field Version)" = "$version" ] && [ "$(field Architecture)" = amd64 ] \
+    || fail "name, version or architecture: $(field Package) $(field Version) $(field Architecture)"
+[ "$(field Section)" = x11 ] || fail "Section: $(field Section)"
+[ "$(field Recommends)" = xscreensaver ] || fail "Recommends: $(field Recommends)"
+[ -n "$(field Maintainer)" ] && [ "$(field Description | wc -l)" -ge 2 ] || fail "no maintainer or description"
+depends=$(field Depends)
+depends_names=$(sed 's/ *([^)]*)//g; s/ *[,|] */\n/g' <<<"$depends")
+dpkg -x "$deb" "$work/root"
+hack="$work/root/usr/libexec/xscreensaver/ondalith"
+for lib in $(readelf -d "$hack" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    owner=$(dpkg -S "*/x86_64-linux-gnu/$lib" 2>/dev/null | cut -d: -f1 | sort -u | head -n 1)
+    [ -n "$owner" ] || fail "no package ships $lib"
+    grep -qxF "$owner" <<<"$depends_names" || fail "Depends lacks $owner (for $lib): $depends"
+done
+echo "ok: control fields; Depends: $depends"
+
+zcat "$work/root/usr/share/doc/ondalith/changelog.gz" | head -n 1 | grep -q "^ondalith ($version)" \
+    || fail "the changelog's last entry is not $version"
+xml="$work/root/usr/share/xscreensaver/config/ondalith.xml"
+grep -q 'arg="--delay %"' "$xml" && grep -q 'arg-set="--fps"' "$xml" || fail "the settings file lacks --delay or --fps"
+/usr/bin/python3 -c 'import sys, xml.dom.minidom as m; m.parse(sys.argv[1])' "$xml" || fail "the settings file is not XML"
+zcat "$work/root/usr/share/man/man6/ondalith.6.gz" | cmp -s - "$(dirname "$0")/../../../resources/xscreensaver/ondalith.6" \
+    || fail "the packaged manual page is not the tree's"
+
+lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1; status=$?
+grep -v 'root privileges' "$work/lintian.log"
+[ "$status" -eq 0 ] || fail "lintian reports errors"
+echo "ok: lintian finds no error"
+
+start_xvfb 1280x720x24 || exit 1
+trap 'stop_daemon; stop_xvfb; rm -rf "$work"' EXIT
+daemon_runs_hack "$hack" "$work"
