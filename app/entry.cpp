@@ -3,6 +3,7 @@
 #include "about/about_window.h"
 #include "app/main_loop.h"
 #include "app/saver_app.h"
+#include "platform/display_loss.h"
 #include "platform/stop_signal.h"
 
 namespace ondalith {
@@ -11,6 +12,7 @@ SaverApp* saverApp = nullptr;
 
 int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* instance, int showCommand) {
     launchOptions = options;
+    platform::endProcessWhenDisplayGoes();
     // As early as the mode is known: a stop request from here on ends the saver through
     // its loop, with exit code 0, even during start-up. The About window keeps the
     // default action, since nothing there would look at the request.
