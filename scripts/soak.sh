@@ -7,9 +7,9 @@
 # end, and that SIGTERM ends the saver with exit code 0 and nothing on stderr.
 #
 # On a software rasteriser a frame takes a third of a second even in a tiny window (the
-# vertex work of 10,000 cubes), so a one-minute run presents under 200 frames: the
-# growth is then measured from frame 100 or from a third of the run, whichever comes
-# first, so that enough of the run is left to measure. What grows at all is the GL
+# vertex work of 10,000 cubes), so a one-minute run presents about 200 frames: the
+# growth is measured from frame 100, or from half the run where frame 100 comes later,
+# so that enough of the run is left to measure. What grows at all is the GL
 # driver's per-frame working set reaching new highs as t visits rarer pictures (the
 # heap in use, compared at the same point of a frame, stays flat).
 #
@@ -57,7 +57,7 @@ while [ "$(elapsed_ms)" -lt $(( (seconds - 2) * 1000 )) ]; do
     rss=$(rss_kib "$pid") || fail "the saver ended during the soak: $(cat "$work/stderr")"
     n=$(frames)
     [ -n "${SOAK_TRACE:-}" ] && echo "$(elapsed_ms) ms: frame $n, RSS $rss KiB" >&2
-    if [ -z "$first" ] && { [ "$n" -ge 100 ] || [ "$(elapsed_ms)" -ge $((seconds * 1000 / 3)) ]; }; then
+    if [ -z "$first" ] && { [ "$n" -ge 100 ] || [ "$(elapsed_ms)" -ge $((seconds * 1000 / 2)) ]; }; then
         first=$rss max=$rss first_frames=$n
     fi
     if [ -n "$first" ]; then
