@@ -3,6 +3,7 @@
 #include "about/about_window.h"
 #include "app/main_loop.h"
 #include "app/saver_app.h"
+#include "platform/display_loss.h"
 #include "platform/stop_signal.h"
 
 namespace ondalith {
@@ -11,6 +12,11 @@ SaverApp* saverApp = nullptr;
 
 int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* instance, int showCommand) {
     launchOptions = options;
+    platform::endProcessWhenDisplayGoes();
+    // As early as the mode is known: a stop request from here on ends the saver through
+    // its loop, with exit code 0, even during start-up. The About window keeps the
+    // default action, since nothing there would look at the request.
+    if (options->mode != Configure) platform::installStopHandlers();
     const bool marked = options->mode == Preview || options->mode == None;
     if (singleInstanceRule && marked && !isFirstInstance()) return 0;
 
@@ -18,9 +24,6 @@ int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* insta
         new AboutWindow(instance, showCommand);
         return 0;
     }
-    // Installed before the window exists, so that a stop request during start-up also
-    // ends the process through the loop, with exit code 0.
-    platform::installStopHandlers();
     saverApp = new SaverApp(options);
     runMainLoop();
     return 0;

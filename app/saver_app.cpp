@@ -26,6 +26,11 @@ constexpr int kFallbackWidth = 1280;
 constexpr int kFallbackHeight = 768;
 
 [[noreturn]] void exitNow() { std::exit(0); }
+
+// Whether the host's window could be read when the size was fixed: a handle that was
+// a window then, and is disabled or gone by the time we attach, means the host has
+// ended the preview while we started (a user moving through the list of savers).
+bool hostWindowSeen = false;
 }  // namespace
 
 void setWindowMetrics(int width, int height) {
@@ -52,7 +57,7 @@ void SaverApp::computeWindowSize() {
     int width = kFallbackWidth;
     int height = kFallbackHeight;
     if (launchOptions->mode == Preview) {
-        platform::hostClientSize(launchOptions->parentWindow, width, height);
+        hostWindowSeen = platform::hostClientSize(launchOptions->parentWindow, width, height);
     } else if (platform::systemVersion() >= 60) {
         // The monitor and its mode are asked for twice, once per dimension.
         if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) width = mode->width;
@@ -77,7 +82,9 @@ void SaverApp::openWindow() {
         window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, kTitle, glfwGetPrimaryMonitor(), nullptr);
     }
     if (!window) {
-        platform::showMessageBox("Failed to open window", "Debug", platform::MessageIcon::Information);
+        const bool previewEnded = launchOptions->mode == Preview && hostWindowSeen &&
+                                  !platform::hostWindowEnabled(launchOptions->parentWindow);
+        if (!previewEnded) platform::showMessageBox("Failed to open window", "Debug", platform::MessageIcon::Information);
         glfwTerminate();
         exitNow();
     }

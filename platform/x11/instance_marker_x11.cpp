@@ -1,41 +1,85 @@
-// The marker is a listening socket in Linux's abstract namespace: the kernel removes
-// the name when the socket's last descriptor closes, so it lives exactly as long as
-// the process, even one that is killed. Its scope is one user on one X display.
-#include <sys/socket.h>
-#include <sys/un.h>
+// The marker is an flock on a file in a directory that only this user can enter: the
+// session's runtime directory, or else /tmp/ondalith-<uid>, which we make with mode
+// 0700. The kernel drops the lock when the open file's last descriptor closes, so the
+// marker lives exactly as long as the process, also one that is killed. Its scope is
+// one user (the directory) on one X display (the file's name).
+//
+// Another user cannot hold it: the file is out of reach, and a directory put in our
+// place (a link, or one that is not ours or is open to others) is refused. Then the
+// saver runs without a marker: losing the single-instance rule is better than letting
+// someone else keep our saver from starting.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <algorithm>
-#include <cstddef>
-#include <cstring>
+#include <string>
 
 #include "platform/instance_marker.h"
 
 namespace ondalith::platform {
 
+namespace {
+
+// A real directory (not a link) of ours that nobody else may enter or write to, opened.
+// -1 for anything else.
+int openPrivateDirectory(const std::string& path) {
+    struct stat seen;
+    if (lstat(path.c_str(), &seen) != 0 || !S_ISDIR(seen.st_mode)) return -1;
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return -1;
+    // What counts is what was opened: the name may have been swapped since lstat.
+    struct stat opened;
+    if (fstat(fd, &opened) != 0 || opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino ||
+        opened.st_uid != geteuid() || (opened.st_mode & 077) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int openMarkerDirectory() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && runtime[0] == '/') {
+        const int fd = openPrivateDirectory(runtime);
+        if (fd >= 0) return fd;
+    }
+    const std::string own = "/tmp/ondalith-" + std::to_string(geteuid());
+    mkdir(own.c_str(), 0700);  // may exist already; the checks decide
+    return openPrivateDirectory(own);
+}
+
+// The display as the file name's last part; a slash would make it a path.
+std::string markerFileName(const char* name) {
+    std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+    for (char& c : display) {
+        if (c == '/') c = '_';
+    }
+    return std::string("ondalith.") + name + "." + display + ".lock";
+}
+
+}  // namespace
+
 MarkerResult createInstanceMarker(const char* name) {
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int directory = openMarkerDirectory();
+    if (directory < 0) return MarkerResult::Failed;
+    const int fd = openat(directory, markerFileName(name).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    close(directory);
     if (fd < 0) return MarkerResult::Failed;
 
-    const char* display = std::getenv("DISPLAY");
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    // sun_path[0] stays 0: that selects the abstract namespace.
-    const int length = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "%s.%u.%s",
-                                     name, static_cast<unsigned>(getuid()), display ? display : "");
-    const socklen_t size = static_cast<socklen_t>(
-        offsetof(sockaddr_un, sun_path) + 1 +
-        std::min<std::size_t>(static_cast<std::size_t>(length), sizeof address.sun_path - 2));
-
-    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), size) == 0) {
-        return MarkerResult::Created;  // fd is kept open on purpose until the process ends
+    struct stat file;
+    if (fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || file.st_uid != geteuid()) {
+        close(fd);
+        return MarkerResult::Failed;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        return MarkerResult::Created;  // fd stays open on purpose until the process ends
     }
     const int error = errno;
     close(fd);
-    return error == EADDRINUSE ? MarkerResult::AlreadyExists : MarkerResult::Failed;
+    return error == EWOULDBLOCK ? MarkerResult::AlreadyExists : MarkerResult::Failed;
 }
 
 }  // namespace ondalith::platform

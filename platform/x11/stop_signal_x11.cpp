@@ -12,6 +12,9 @@ void onSignal(int) { requested = 1; }
 void installStopHandlers() {
     struct sigaction action {};
     action.sa_handler = onSignal;
+    // A library call that the signal interrupts (the X connection's reads, the GL
+    // driver's) carries on as if nothing happened; the loop sees the request later.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);

@@ -30,7 +30,11 @@ static int slotOf(clockid_t id) {
 
 static int64_t nanoseconds(const struct timespec* ts) { return (int64_t) ts->tv_sec * 1000000000 + ts->tv_nsec; }
 
+// Runs once: from the constructor, or earlier from the first clock reading when another
+// library's constructor reads the clock before ours has run. A second run would move the
+// origin and could turn the clock back.
 __attribute__((constructor)) static void loadShim(void) {
+    if (realClock) return;
     realClock = (ClockFunction) dlsym(RTLD_NEXT, "clock_gettime");
     const char* text = getenv("ONDALITH_CLOCK_RATE");
     if (text) rate = strtod(text, NULL);

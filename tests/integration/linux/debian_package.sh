@@ -6,7 +6,7 @@
 # from the package runs under the real daemon.
 set -u
 . "$TEST_TOOLS/xvfb.sh"
-. "$TEST_TOOLS/xscreensaver-daemon.sh"
+. "$TEST_TOOLS/xscreensaver.sh"
 work=$(mktemp -d /tmp/ondalith-deb.XXXXXX)
 chmod 755 "$work"
 trap 'stop_daemon; stop_xvfb; rm -rf "$work"' EXIT
@@ -58,4 +58,5 @@ echo "ok: lintian finds no error"
 
 start_xvfb 1280x720x24 || exit 1
 trap 'stop_daemon; stop_xvfb; rm -rf "$work"' EXIT
-daemon_runs_hack "$hack" "$work"
+start_daemon "$hack" "$work"
+daemon_runs_hack

@@ -4,6 +4,13 @@
 // frame in hand, and on a loaded machine a first frame under Wine can take seconds: the
 // bound is generous, what counts is that it ends without any other nudge.
 // Usage: win_preview_host SAVER.scr [SECONDS]
+//
+// With "churn N" instead of SECONDS it moves through N previews as the Screen Saver
+// Settings do when the user moves through the list: each time a new window, a new
+// saver, and soon after the window disabled (even turns) or destroyed (odd turns), at
+// different moments of the saver's start-up. Every saver must end with exit code 0
+// and never show a message box.
+// Usage: win_preview_host SAVER.scr churn N
 #include <windows.h>
 
 #include <cstdio>
@@ -23,6 +30,103 @@ void pump(DWORD milliseconds) {
     }
 }
 
+HWND makeHost(const char* className) {
+    return CreateWindowA(className, "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 320, 240, nullptr,
+                         nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+bool startSaver(const char* saver, HWND host, PROCESS_INFORMATION& pi) {
+    std::string command = "\"" + std::string(saver) + "\" /p " +
+                          std::to_string(static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host)));
+    STARTUPINFOA si{sizeof(si)};
+    return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi) != FALSE;
+}
+
+// A message box is a dialog-class top-level window of the saver's process.
+struct BoxSearch {
+    DWORD process;
+    std::string text;  // caption and message, once found
+};
+BOOL CALLBACK addText(HWND window, LPARAM data) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    if (text[0]) *reinterpret_cast<std::string*>(data) += std::string(" | ") + text;
+    return TRUE;
+}
+BOOL CALLBACK findBox(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (owner != search->process || std::string(name) != "#32770") return TRUE;
+    addText(window, reinterpret_cast<LPARAM>(&search->text));
+    EnumChildWindows(window, addText, reinterpret_cast<LPARAM>(&search->text));
+    return FALSE;
+}
+// The box's caption and text, or empty when the process shows none.
+std::string messageBoxOf(DWORD process) {
+    BoxSearch search{process, {}};
+    EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
+// The saver has attached once the host carries the windowing library's property or
+// holds our child window.
+bool attached(HWND host) { return GetPropW(host, L"GLFW") != nullptr || GetWindow(host, GW_CHILD) != nullptr; }
+
+int churn(const char* saver, const char* className, int turns) {
+    for (int turn = 0; turn < turns; ++turn) {
+        const bool destroy = turn % 2 == 1;
+        HWND host = makeHost(className);
+        PROCESS_INFORMATION pi{};
+        if (!startSaver(saver, host, pi)) {
+            std::printf("FAIL: turn %d: cannot start the saver\n", turn);
+            return 1;
+        }
+        // A window destroyed before the saver has attached to it is no window at all,
+        // which the saver reports; the host destroys only what has been in use.
+        const DWORD start = GetTickCount();
+        if (destroy) {
+            while (!attached(host) && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT &&
+                   GetTickCount() - start < 30000) {
+                pump(10);
+            }
+        }
+        pump(static_cast<DWORD>(turn % 5) * 250);
+        if (destroy) {
+            DestroyWindow(host);
+        } else {
+            EnableWindow(host, FALSE);
+        }
+        const DWORD letGo = GetTickCount();
+        std::string box;
+        while (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT && GetTickCount() - letGo < 30000) {
+            pump(50);
+            box = messageBoxOf(pi.dwProcessId);
+            if (!box.empty()) break;
+        }
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(pi.hProcess, &code);
+        const char* how = destroy ? "destroyed" : "disabled";
+        if (!box.empty() || code == STILL_ACTIVE) {
+            TerminateProcess(pi.hProcess, 1);
+            std::printf("FAIL: turn %d, window %s: %s%s\n", turn, how,
+                        box.empty() ? "the saver still runs after 30 s" : "the saver shows a message box", box.c_str());
+            return 1;
+        }
+        std::printf("turn %d: window %s %lu ms after start, the saver ended %lu ms later with exit code %lu\n", turn,
+                    how, static_cast<unsigned long>(letGo - start), static_cast<unsigned long>(GetTickCount() - letGo),
+                    static_cast<unsigned long>(code));
+        std::fflush(stdout);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        if (!destroy) DestroyWindow(host);
+        if (code != 0) return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,13 +138,10 @@ int main(int argc, char** argv) {
     wc.hbrBackground = CreateSolidBrush(RGB(255, 0, 255));
     wc.lpszClassName = "OndalithPreviewHost";
     RegisterClassA(&wc);
-    HWND host = CreateWindowA(wc.lpszClassName, "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 320, 240,
-                              nullptr, nullptr, wc.hInstance, nullptr);
-    std::string command = "\"" + std::string(argv[1]) + "\" /p " +
-                          std::to_string(static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host)));
-    STARTUPINFOA si{sizeof(si)};
+    if (argc > 3 && std::string(argv[2]) == "churn") return churn(argv[1], wc.lpszClassName, std::atoi(argv[3]));
+    HWND host = makeHost(wc.lpszClassName);
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    if (!startSaver(argv[1], host, pi)) {
         std::printf("FAIL: cannot start %s\n", argv[1]);
         return 1;
     }
