@@ -50,3 +50,14 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+
+# ends_cleanly PID WHAT [seconds]: the saver PID (a child of this shell) ends within the
+# time (5 s) with exit code 0, and no window of it remains on the screen.
+ends_cleanly() {
+    local pid=$1 what=$2 status
+    for _ in $(seq $(( ${3:-5} * 10 ))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && fail "the saver still runs ${3:-5} s after $what"
+    wait "$pid"; status=$?
+    [ "$status" -eq 0 ] || fail "$what ended the saver with $status"
+    [ -z "$(xdotool search --name '^Ondalith Screensaver' 2>/dev/null)" ] || fail "a window of the saver remains after $what"
+}
