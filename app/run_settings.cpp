@@ -7,11 +7,6 @@ RunSettings runSettings;
 
 namespace {
 
-// X programs take their long options with one dash or two.
-bool is(const std::string& arg, const char* doubleDashName) {
-    return arg == doubleDashName || arg == doubleDashName + 1;
-}
-
 // The message stays one line whatever the value holds.
 std::string printable(const std::string& text) {
     std::string out;
@@ -20,6 +15,10 @@ std::string printable(const std::string& text) {
 }
 
 }  // namespace
+
+bool isOption(const std::string& arg, const char* doubleDashName) {
+    return arg == doubleDashName || arg == doubleDashName + 1;
+}
 
 bool parseDelay(const char* text, std::uint32_t& microseconds) {
     if (!text || !*text) return false;
@@ -37,9 +36,9 @@ RunSettings takeRunSettings(std::vector<std::string>& args, std::vector<std::str
     RunSettings settings;
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (is(args[i], "--fps")) {
+        if (isOption(args[i], "--fps")) {
             settings.showFps = true;
-        } else if (is(args[i], "--delay")) {
+        } else if (isOption(args[i], "--delay")) {
             // The value is the next argument, whatever it looks like, as with any option
             // that takes one; a bad one falls back to the default rather than ending the run.
             const bool present = i + 1 < args.size();

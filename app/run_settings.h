@@ -10,6 +10,9 @@ namespace ondalith {
 
 constexpr std::uint32_t kMaxDelayMicroseconds = 10000000;
 
+// X programs take their long options with one dash or two: "--fps" or "-fps".
+bool isOption(const std::string& arg, const char* doubleDashName);
+
 struct RunSettings {
     bool showFps = false;                 // --fps: the frame-rate box in the lower-left corner
     std::uint32_t delayMicroseconds = 0;  // --delay N: wait after each presented frame

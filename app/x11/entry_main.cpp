@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,6 @@ constexpr const char* kUsage =
     "  --fps, -fps                 show the frame rate and the time t in the lower-left corner\n"
     "  --delay, -delay N           wait N microseconds after each frame (0 to 10000000, default 0)\n"
     "  --help                      show this text\n";
-
-// X programs take their long options with one dash or two.
-bool is(const char* arg, const char* doubleDashName) {
-    return std::strcmp(arg, doubleDashName) == 0 || std::strcmp(arg, doubleDashName + 1) == 0;
-}
 
 // A window id as X tools print it: "0x..." hexadecimal or decimal. 0 when unusable.
 std::uint32_t parseWindowId(const char* text) {
@@ -60,15 +54,15 @@ int main(int argc, char** argv) {
 
     const int count = static_cast<int>(args.size());
     for (int i = 0; i < count; ++i) {
-        const char* arg = args[i].c_str();
-        if (is(arg, "--help")) {
+        const std::string& arg = args[i];
+        if (ondalith::isOption(arg, "--help")) {
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (is(arg, "--window-id")) {
+        if (ondalith::isOption(arg, "--window-id")) {
             return hostedRun(parseWindowId(i + 1 < count ? args[i + 1].c_str() : nullptr), "--window-id");
         }
-        if (is(arg, "--root")) {
+        if (ondalith::isOption(arg, "--root")) {
             if (const char* env = std::getenv("XSCREENSAVER_WINDOW")) return hostedRun(parseWindowId(env), "XSCREENSAVER_WINDOW");
             auto* options = new ondalith::LaunchOptions{ondalith::Screensaver, 0};
             return ondalith::runSaverProcess(options, false, nullptr, 0);

@@ -1,12 +1,14 @@
 # The real XScreenSaver daemon for tests: source after xvfb.sh, once start_xvfb has run.
 # The daemon refuses to run hacks as root, so it runs as nobody, with one hack as its only
 # program; the hack and the work folder must be readable by nobody.
+#   daemon_work                  a work folder nobody can read, in $work, removed (with the
+#                                daemon and the X server) when the script exits
 #   install_hack WORK            installs this build under WORK/prefix; prints the hack's path
 #   start_daemon HACK WORK [S]   the daemon, for at most S seconds (120); sets $daemon
 #   daemon_runs_hack             blank: the hack starts with XSCREENSAVER_WINDOW and the screen
 #                                shows the picture; unblank: the hack is gone
 #   hack_pids                    the running hack's pids (false when none)
-# Call stop_daemon from the script's exit trap.
+# A script that sets its own exit trap calls daemon_cleanup from it.
 
 as_nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$DAEMON_WORK/home" DISPLAY="$DISPLAY" "$@"; }
 
@@ -38,6 +40,18 @@ CONFIG
     as_nobody timeout "${3:-120}" xscreensaver -no-splash >"$DAEMON_WORK/daemon.log" 2>&1 &
     daemon=$!
     for _ in $(seq 50); do as_nobody xscreensaver-command -version >/dev/null 2>&1 && break; sleep 0.2; done
+}
+
+daemon_work() {
+    work=$(mktemp -d /tmp/ondalith-xss.XXXXXX)
+    chmod 755 "$work"
+    trap daemon_cleanup EXIT
+}
+
+daemon_cleanup() {
+    stop_daemon
+    stop_xvfb
+    rm -rf "$work"
 }
 
 stop_daemon() {

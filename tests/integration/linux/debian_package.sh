@@ -7,9 +7,7 @@
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/xscreensaver.sh"
-work=$(mktemp -d /tmp/ondalith-deb.XXXXXX)
-chmod 755 "$work"
-trap 'stop_daemon; stop_xvfb; rm -rf "$work"' EXIT
+daemon_work
 
 (cd "$BUILD_DIR" && timeout 300 cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.txt")
@@ -57,6 +55,6 @@ grep -v 'root privileges' "$work/lintian.log"
 echo "ok: lintian finds no error"
 
 start_xvfb 1280x720x24 || exit 1
-trap 'stop_daemon; stop_xvfb; rm -rf "$work"' EXIT
+trap daemon_cleanup EXIT  # start_xvfb set a trap of its own
 start_daemon "$hack" "$work"
 daemon_runs_hack

@@ -15,9 +15,7 @@ fi
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/xscreensaver.sh"
 start_xvfb 640x480x24 || exit 1
-work=$(mktemp -d /tmp/ondalith-xss.XXXXXX)
-chmod 755 "$work"
-trap 'stop_daemon; stop_xvfb; rm -rf "$work"' EXIT
+daemon_work
 hack=$(install_hack "$work") || exit 1
 start_daemon "$hack" "$work" 280
 
