@@ -19,11 +19,13 @@ constexpr const char* kUsage =
     "  (no switch)   run full screen, unless another preview or switch-less run is active\n"
     "As an XScreenSaver hack:\n"
     "  --root, -root               draw into $XSCREENSAVER_WINDOW (full screen without it)\n"
-    "  --window-id, -window-id ID  draw into window ID (hexadecimal 0x... or decimal)\n"
+    "  --window-id, -window-id ID  draw into window ID (hexadecimal 0x... or decimal),\n"
+    "                              also when --root or $XSCREENSAVER_WINDOW is given\n"
     "With any of the above:\n"
     "  --fps, -fps                 show the frame rate and the time t in the lower-left corner\n"
     "  --delay, -delay N           wait N microseconds after each frame (0 to 10000000, default 0)\n"
-    "  --help                      show this text\n";
+    "  --help                      show this text\n"
+    "Other switches that start with a dash are ignored, with a line on standard error.\n";
 
 }  // namespace
 
