@@ -17,8 +17,6 @@ bool isDashSwitch(const std::string& arg) {
     return dashes > 0 && arg.size() > dashes && isLetter(arg[dashes]);
 }
 
-std::string notAWindow(const std::string& what) { return what + " is not a usable window id"; }
-
 }  // namespace
 
 bool parseWindowId(const char* text, std::uint32_t& window) {
@@ -96,7 +94,7 @@ LaunchChoice chooseLaunch(const std::vector<std::string>& args, const char* xscr
     std::uint32_t window = 0;
     if (!parseWindowId(windowText, window)) {
         choice.action = LaunchChoice::Refuse;
-        choice.complaints.push_back(notAWindow(windowSource));
+        choice.complaints.push_back(windowSource + " is not a usable window id");
         return choice;
     }
     choice.options = {Preview, window};
