@@ -1,20 +1,14 @@
 #include "app/run_settings.h"
 
-
 namespace ondalith {
 
 RunSettings runSettings;
 
-namespace {
-
-// The message stays one line whatever the value holds.
 std::string printable(const std::string& text) {
     std::string out;
     for (char c : text) out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
     return out;
 }
-
-}  // namespace
 
 bool isOption(const std::string& arg, const char* doubleDashName) {
     return arg == doubleDashName || arg == doubleDashName + 1;

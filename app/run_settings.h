@@ -13,6 +13,10 @@ constexpr std::uint32_t kMaxDelayMicroseconds = 10000000;
 // X programs take their long options with one dash or two: "--fps" or "-fps".
 bool isOption(const std::string& arg, const char* doubleDashName);
 
+// An argument as a complaint may quote it: control characters become '?', so that the
+// message stays one line whatever the argument holds.
+std::string printable(const std::string& text);
+
 struct RunSettings {
     bool showFps = false;                 // --fps: the frame-rate box in the lower-left corner
     std::uint32_t delayMicroseconds = 0;  // --delay N: wait after each presented frame
