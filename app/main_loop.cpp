@@ -10,6 +10,7 @@
 #include "platform/host_window.h"
 #include "platform/stop_signal.h"
 #include "render/fps_overlay.h"
+#include "render/gl_driver.h"
 #include "scene/scene.h"
 
 namespace ondalith {
@@ -33,14 +34,16 @@ void shutdown() {
 void runMainLoop() {
     GLFWwindow* window = saverApp->window;
     const bool preview = launchOptions->mode == Preview;
-    SetupScene();
-    if (runSettings.showFps) fpsOverlay = new FpsOverlay();
+    const bool canDraw = saverApp->canDraw;
+    if (canDraw) SetupScene();
+    if (runSettings.showFps && canDraw) fpsOverlay = new FpsOverlay();
     FrameDelay delay(runSettings.delayMicroseconds);
     bool keepRunning = true;
     do {
-        // A pass draws a frame, or waits one slice of the pause after the last frame;
-        // the end conditions below are tested after either.
-        const double slice = delay.nextSlice(glfwGetTime());
+        // A pass draws a frame, or waits one slice of the pause after the last frame, or
+        // of the time with nothing to draw; the end conditions below are tested after each.
+        const bool idle = !canDraw || !windowMetrics.hasArea();
+        const double slice = idle ? FrameDelay::kSliceSeconds : delay.nextSlice(glfwGetTime());
         if (slice > 0.0) {
             glfwWaitEventsTimeout(slice);  // a key or mouse button ends the process in here
         } else {
@@ -50,6 +53,7 @@ void runMainLoop() {
             delay.presented(presented);
             if (fpsOverlay) fpsOverlay->framePresented(presented);
             glfwPollEvents();  // a key or mouse button ends the process in here
+            if (contextWasReset()) keepRunning = false;  // a lost context draws nothing ever again
         }
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) keepRunning = false;
         if (glfwWindowShouldClose(window)) keepRunning = false;

@@ -4,6 +4,7 @@
 #include <GLFW/glfw3.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "app/attach.h"
@@ -13,6 +14,7 @@
 #include "platform/host_window.h"
 #include "platform/message_box.h"
 #include "platform/system_version.h"
+#include "render/gl_driver.h"
 
 namespace ondalith {
 
@@ -36,14 +38,14 @@ bool hostWindowSeen = false;
 void setWindowMetrics(int width, int height) {
     windowMetrics.width = width;
     windowMetrics.height = height;
-    windowMetrics.aspect = static_cast<float>(width) / static_cast<float>(height);
+    if (windowMetrics.hasArea()) windowMetrics.aspect = static_cast<float>(width) / static_cast<float>(height);
 }
 
 SaverApp::SaverApp(LaunchOptions* options) : window(nullptr), launchOptions(options) {
     initWindowingLibrary();
     computeWindowSize();
     openWindow();
-    setupGLState();
+    if (canDraw) setupGLState();
 }
 
 void SaverApp::initWindowingLibrary() {
@@ -97,7 +99,25 @@ void SaverApp::openWindow() {
     glfwMakeContextCurrent(window);
     setWindowIcon(window);
     loadGLEntryPoints();  // the saver carries on whatever the loader reports
+    checkDriver();
     if (launchOptions->mode != Preview) watchDesk();
+}
+
+// Older drivers leave newer entry points null. Nothing is ever called through one: a
+// full-screen run says once what is missing and ends; a host's preview shows no box,
+// since the host may start it again and again, and draws nothing.
+void SaverApp::checkDriver() {
+    const std::string shortfall = driverShortfall(driverGLVersion(), calledEntryPoints());
+    if (shortfall.empty()) {
+        loadResetStatusEntry();
+        return;
+    }
+    canDraw = false;
+    if (launchOptions->mode == Preview) return;
+    glfwDestroyWindow(window);  // a full-screen window would hide the box
+    platform::showMessageBox(shortfall.c_str(), "Debug", platform::MessageIcon::Information);
+    glfwTerminate();
+    exitNow();
 }
 
 // What a full-screen saver owes the rest of the desk. Preview and hosted runs leave all

@@ -16,6 +16,9 @@ struct WindowMetrics {
     std::int32_t width;
     std::int32_t height;
     float aspect;
+
+    // Nothing is drawn into a window without one (minimised, or a host of 0 x 0).
+    bool hasArea() const { return width > 0 && height > 0; }
 };
 extern WindowMetrics windowMetrics;
 
@@ -30,6 +33,9 @@ public:
     DeskCovers* covers = nullptr;
     bool hadFocus = false;
     bool focusLost = false;
+    // False where the driver lacks what the scene calls: a preview then draws nothing and
+    // waits for its host to go (full-screen runs end at start-up instead).
+    bool canDraw = true;
 
     // Once per frame in full-screen modes, after event polling: a key or mouse button on a
     // cover ends the process as one on the window does; covers follow the monitors.
@@ -50,6 +56,7 @@ private:
     void initWindowingLibrary();
     void computeWindowSize();
     void openWindow();
+    void checkDriver();
     void watchDesk();
     void setupGLState();
 };
@@ -60,7 +67,8 @@ extern SaverApp* saverApp;  // set by the entry once constructed
 // glGetIntegerv is missing or the major version is below 3; the saver goes on anyway.
 bool loadGLEntryPoints();
 
-// Sets all three metrics from a size.
+// Sets the size; the aspect only from a size with an area, so that it keeps the last
+// good ratio instead of a 0 / 0.
 void setWindowMetrics(int width, int height);
 
 }  // namespace ondalith

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "render/gl_driver.h"
 #include "support/gl_context.h"
+#include "support/gl_hook.h"
 
 namespace ondalith::test {
 
@@ -15,6 +17,21 @@ TEST(GLContextTest, CompatibilityContextReachesVersionThree) {
     GLint major = 0;
     glGetIntegerv(GL_MAJOR_VERSION, &major);
     EXPECT_GE(major, 3);
+}
+
+GLenum GLAD_API_PTR guiltyReset() { return GL_GUILTY_CONTEXT_RESET; }
+
+// The main loop ends the saver once this answers true.
+TEST(GLContextTest, AResetIsReadFromTheStatusEntryWhereThereIsOne) {
+    GLContext context;
+    ASSERT_TRUE(context.ok());
+    EXPECT_FALSE(contextWasReset());  // the real driver: no reset
+    GLHook<PFNGLGETGRAPHICSRESETSTATUSPROC> hook;
+    hook.install(glad_glGetGraphicsResetStatus, guiltyReset);
+    EXPECT_TRUE(contextWasReset());
+    glad_glGetGraphicsResetStatus = nullptr;  // a driver without robustness
+    EXPECT_FALSE(contextWasReset());
+    hook.restore();
 }
 
 }  // namespace ondalith::test
