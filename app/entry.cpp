@@ -13,10 +13,9 @@ SaverApp* saverApp = nullptr;
 int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* instance, int showCommand) {
     launchOptions = options;
     platform::endProcessWhenDisplayGoes();
-    // As early as the mode is known: a stop request from here on ends the saver through
-    // its loop, with exit code 0, even during start-up. The About window keeps the
-    // default action, since nothing there would look at the request.
-    if (options->mode != Configure) platform::installStopHandlers();
+    // As early as the mode is known: a stop request from here on ends the saver or the
+    // About window through its loop, with exit code 0, even during start-up.
+    platform::installStopHandlers();
     const bool marked = options->mode == Preview || options->mode == None;
     if (singleInstanceRule && marked && !isFirstInstance()) return 0;
 

@@ -114,6 +114,7 @@ AboutWindow::AboutWindow(void* instance, int showCommand) {
     HDC screen = GetDC(nullptr);
     const int screenWidth = GetDeviceCaps(screen, HORZRES);
     const int screenHeight = GetDeviceCaps(screen, VERTRES);
+    ReleaseDC(nullptr, screen);
 
     aboutWindow = CreateWindowExA(0, windowClassName, caption, WS_SYSMENU,
                                   about::centredOrigin(screenWidth, about::kWindowWidth),

@@ -25,6 +25,8 @@
 #include "about/about_window.h"
 #include "platform/bitmap.h"
 #include "platform/message_box.h"
+#include "platform/stop_signal.h"
+#include "platform/x11/stop_wait.h"
 #include "platform/x11/x11_connection.h"
 #include "resource_ids.h"
 
@@ -284,7 +286,12 @@ void AboutX11::draw(const std::string& productTitle, const char* buttonLabel) {
 void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
     XMapWindow(display_, window_);
     XFlush(display_);
-    for (;;) {
+    while (!platform::stopRequested()) {
+        // Events Xlib has already read never wake a wait on the connection: look first.
+        if (XPending(display_) == 0) {
+            platform::x11::waitForInputOrStop(ConnectionNumber(display_));
+            continue;
+        }
         XEvent event;
         XNextEvent(display_, &event);
         switch (event.type) {
@@ -330,6 +337,9 @@ void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
             break;
         }
     }
+    // SIGTERM or SIGINT: closed as the close box closes it, so the process ends with 0.
+    XDestroyWindow(display_, window_);
+    XSync(display_, False);
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
+// A BITMAP resource is the picture's file without its 14-byte file header. Its pixels
+// are read from the resource itself, never through a bitmap of the display's format:
+// on a 16- or 8-bit desktop that would round every channel, the height atlas's too.
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "platform/bitmap.h"
+#include "platform/bmp_decoder.h"
+#include "platform/resources.h"
 
 namespace ondalith::platform {
 namespace {
 
-bool reject(std::uint16_t id, const char* reason, std::vector<std::uint8_t>& pixels) {
-    pixels.clear();
-    char line[160];
-    std::snprintf(line, sizeof line, "Ondalith: bitmap %u: %s\n", static_cast<unsigned>(id), reason);
+bool reject(std::uint16_t id, const std::string& reason) {
+    char line[200];
+    std::snprintf(line, sizeof line, "Ondalith: bitmap %u: %s\n", static_cast<unsigned>(id), reason.c_str());
     // A GUI process may have no stderr; the debugger channel is always there.
     std::fputs(line, stderr);
     OutputDebugStringA(line);
@@ -20,55 +24,23 @@ bool reject(std::uint16_t id, const char* reason, std::vector<std::uint8_t>& pix
 
 }  // namespace
 
-// The system converts whatever the resource holds; asking for 32 bits per pixel, not
-// the format of the desktop, makes every row exactly width x 4 bytes on any display.
 bool loadBitmapPixels(std::uint16_t id, int width, int height, std::vector<std::uint8_t>& pixels) {
-    if (width <= 0 || height <= 0) return reject(id, "asked for an empty picture", pixels);
-    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-    if (!bitmap) return reject(id, "no such resource", pixels);
-
-    HWND desktop = GetDesktopWindow();
-    HDC screen = GetDC(desktop);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colours[3];  // room for the masks a bit-field answer may append
-    } info;
-    std::memset(&info, 0, sizeof info);
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    const char* reason = nullptr;
-    if (!GetDIBits(screen, bitmap, 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS)) {
-        reason = "the system cannot read it";
-    } else if (info.header.biWidth != width || (info.header.biHeight != height && info.header.biHeight != -height)) {
-        reason = "not of the asked size";
-    } else {
-        info.header.biHeight = height;  // positive: bottom row first
-        info.header.biPlanes = 1;
-        info.header.biBitCount = 32;
-        info.header.biCompression = BI_RGB;
-        info.header.biSizeImage = 0;
-        pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
-        if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-                      reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != height)
-            reason = "the system cannot read its pixels";
+    std::string reason = "no such resource";
+    if (auto bytes = findResource(ResourceType::Bitmap, id)) {
+        if (decodeDib(bytes->data, bytes->size, width, height, pixels, reason)) return true;
     }
-
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(desktop, screen);
-    DeleteObject(bitmap);
-    if (reason) return reject(id, reason, pixels);
-    return true;
+    pixels.clear();
+    return reject(id, reason);
 }
 
-// The system gives the whole picture at once; its rows are handed over from that copy.
+// The resource stays mapped for the life of the process, so its rows are handed over
+// where they lie, with no copy of the picture in between.
 bool readBitmapRows(std::uint16_t id, int width, int height, BitmapRowSink& sink) {
-    std::vector<std::uint8_t> pixels;
-    if (!loadBitmapPixels(id, width, height, pixels)) return false;
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
-    for (int y = 0; y < height; ++y) sink.row(y, pixels.data() + static_cast<std::size_t>(y) * rowBytes, 4);
+    std::string reason = "no such resource";
+    BmpRows rows;
+    auto bytes = findResource(ResourceType::Bitmap, id);
+    if (!bytes || !findDibRows(bytes->data, bytes->size, width, height, rows, reason)) return reject(id, reason);
+    for (int y = 0; y < height; ++y) sink.row(y, rows.row(y), rows.bytesPerPixel);
     return true;
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "platform/instance_marker.h"
+#include "platform/x11/display_name.h"
 
 namespace ondalith::platform {
 
@@ -51,9 +52,10 @@ int openMarkerDirectory() {
     return openPrivateDirectory(own);
 }
 
-// The display as the file name's last part; a slash would make it a path.
+// The display as the file name's last part, in one spelling (":0" and ":0.0" are the
+// same display); a slash would make it a path.
 std::string markerFileName(const char* name) {
-    std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+    std::string display = x11::normalDisplayName(std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
     for (char& c : display) {
         if (c == '/') c = '_';
     }

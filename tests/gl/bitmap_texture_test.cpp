@@ -59,6 +59,7 @@ TEST(BitmapTextureTest, EveryPictureFormatGivesTheSameBottomUpTexels) {
     } cases[] = {
         {"24-bit", IDB_TEST_RGB24, 4},
         {"32-bit, fourth byte 0", IDB_TEST_RGB32, 4},
+        {"32-bit top-down, fourth byte 0x80", IDB_TEST_RGB32_TOP_DOWN, 4},
         {"24-bit with padded rows", IDB_TEST_PADDED24, 2},
         {"24-bit, one pixel", IDB_TEST_SINGLE24, 1},
     };

@@ -41,7 +41,7 @@ def main():
     files = {
         "test_rgb24.bmp": bmp(4, 24),
         "test_rgb32.bmp": bmp(4, 32, fourth=0),
-        "test_rgb32_top_down.bmp": bmp(4, 32, top_down=True, fourth=0x80),  # Linux only: Wine reads it as black
+        "test_rgb32_top_down.bmp": bmp(4, 32, top_down=True, fourth=0x80),
         "test_padded24.bmp": bmp(2, 24),  # 6-byte rows padded to 8
         "test_single24.bmp": bmp(1, 24),
     }

@@ -64,10 +64,13 @@ Bytes expected(int width, int height, int bits) {
     return out;
 }
 
-std::string decodeError(const Bytes& file, int width, int height) {
+// The same picture as a Windows BITMAP resource holds it: no 14-byte file header.
+Bytes dibOf(const Bytes& file) { return Bytes(file.begin() + 14, file.end()); }
+
+std::string decodeError(const Bytes& bytes, int width, int height, bool dib = false) {
     Bytes pixels{1, 2, 3};
     std::string reason;
-    if (decodeBmp(file.data(), file.size(), width, height, pixels, reason)) return "accepted";
+    if ((dib ? decodeDib : decodeBmp)(bytes.data(), bytes.size(), width, height, pixels, reason)) return "accepted";
     EXPECT_TRUE(pixels.empty());
     EXPECT_FALSE(reason.empty());
     return reason;
@@ -97,6 +100,33 @@ TEST(BmpDecoderTest, AcceptsPlainBitFieldsOnlyForThirtyTwoBits) {
     put32(file, 54, 0x000000FF);  // red and blue swapped
     put32(file, 62, 0x00FF0000);
     EXPECT_NE(decodeError(file, 2, 2), "accepted");
+}
+
+TEST(BmpDecoderTest, ReadsThePictureWithoutItsFileHeaderAsTheFileItCameFrom) {
+    Bytes withMasks = makeBmp(2, 2, 32, false, 3);  // the masks follow the 40-byte header
+    Bytes withTable = dibOf(makeBmp(2, 2, 24));
+    put32(withTable, 32, 2);  // two colour entries, of no use to 24-bit pixels, before them
+    withTable.insert(withTable.begin() + 40, 8, 0xEE);
+    struct Case {
+        const char* name;
+        Bytes dib;
+        int width, height, bits;
+    } cases[] = {
+        {"24-bit", dibOf(makeBmp(3, 5, 24)), 3, 5, 24},
+        {"32-bit", dibOf(makeBmp(3, 5, 32)), 3, 5, 32},
+        {"24-bit top-down", dibOf(makeBmp(3, 5, 24, true)), 3, 5, 24},
+        {"32-bit bit fields", dibOf(withMasks), 2, 2, 32},
+        {"colour table", withTable, 2, 2, 24},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes pixels;
+        std::string reason;
+        ASSERT_TRUE(decodeDib(c.dib.data(), c.dib.size(), c.width, c.height, pixels, reason)) << reason;
+        EXPECT_EQ(pixels, expected(c.width, c.height, c.bits));
+    }
+    put32(withTable, 32, 0x40000000);  // a table that would end far past the pixels
+    EXPECT_EQ(decodeError(withTable, 2, 2, true), "truncated: pixel data runs past the end");
 }
 
 TEST(BmpDecoderTest, RejectsWhatItDoesNotRead) {
@@ -144,11 +174,15 @@ TEST(BmpDecoderTest, RejectsEveryTruncationWithoutReadingPastTheEnd) {
         for (std::size_t n = 0; n < file.size(); ++n) {
             Bytes prefix(file.begin(), file.begin() + n);
             EXPECT_NE(decodeError(prefix, 3, 3), "accepted") << bits << " bits, " << n << " bytes";
+            if (n < 14) continue;
+            Bytes dibPrefix(file.begin() + 14, file.begin() + n);
+            EXPECT_NE(decodeError(dibPrefix, 3, 3, true), "accepted") << bits << " bits, header-less, " << n - 14;
         }
     }
     Bytes pixels;
     std::string reason;
     EXPECT_FALSE(decodeBmp(nullptr, 0, 1, 1, pixels, reason));
+    EXPECT_FALSE(decodeDib(nullptr, 0, 1, 1, pixels, reason));
 }
 
 TEST(BmpDecoderTest, ReasonsNameTheProblem) {

@@ -68,4 +68,14 @@ window=$(wait_for_window '^About$') ; [ -n "$window" ] || fail "no second About 
 xdotool windowclose "$window"
 wait "$runner"; rc=$?
 [ "$rc" = 0 ] || fail "destroyed window: exit $rc"
+
+# A stop request, from a session that ends or from a terminal, closes it with 0.
+for signal in TERM INT; do
+    timeout 60 "$ONDALITH" /c & runner=$!
+    window=$(wait_for_window '^About$') ; [ -n "$window" ] || fail "no About window for SIG$signal"
+    kill -s "$signal" "$(xdotool getwindowpid "$window")"
+    wait "$runner"; rc=$?
+    [ "$rc" = 0 ] || fail "SIG$signal: exit $rc"
+    [ -z "$(xdotool search --name '^About$' 2>/dev/null)" ] || fail "SIG$signal left the window"
+done
 echo PASS
