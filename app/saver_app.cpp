@@ -81,6 +81,15 @@ void SaverApp::openWindow() {
         // A full-screen saver that loses the focus ends (see watchDesk) instead of being
         // minimised, where it would go on unseen and out of reach of any input.
         glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
+        // The monitor's current colour depth and rate, so the library keeps the mode the
+        // desk is in. Its defaults ask for 8 bits a channel: on a 16-bit session it would
+        // try to switch the display to another mode, and report the failure in a box.
+        if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) {
+            glfwWindowHint(GLFW_RED_BITS, mode->redBits);
+            glfwWindowHint(GLFW_GREEN_BITS, mode->greenBits);
+            glfwWindowHint(GLFW_BLUE_BITS, mode->blueBits);
+            glfwWindowHint(GLFW_REFRESH_RATE, mode->refreshRate);
+        }
         window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, kTitle, glfwGetPrimaryMonitor(), nullptr);
     }
     if (!window) {

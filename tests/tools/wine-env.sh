@@ -28,7 +28,7 @@ wine_stop() {
 
 # The usual start of a Wine test script: an X server, the prefix, and cleanup of both.
 wine_test_begin() {
-    start_xvfb "${1:-1280x720x24}" || exit 1
+    start_xvfb "${1:-${XVFB_SCREEN:-1280x720x24}}" || exit 1
     wine_env
     trap 'wine_stop; stop_xvfb' EXIT
 }
