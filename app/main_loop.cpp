@@ -34,6 +34,12 @@ void shutdown() {
 void runMainLoop() {
     GLFWwindow* window = saverApp->window;
     const bool preview = launchOptions->mode == Preview;
+    // A host that let go of its window while we started would otherwise wait for the
+    // whole scene set-up and a first frame before the saver noticed.
+    if (preview && !platform::hostWindowEnabled(launchOptions->parentWindow)) {
+        detachNativeWindow(window);
+        return;
+    }
     const bool canDraw = saverApp->canDraw;
     if (canDraw) SetupScene();
     if (runSettings.showFps && canDraw) fpsOverlay = new FpsOverlay();
@@ -55,7 +61,8 @@ void runMainLoop() {
             glfwPollEvents();  // a key or mouse button ends the process in here
             if (contextWasReset()) keepRunning = false;  // a lost context draws nothing ever again
         }
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) keepRunning = false;
+        // Keys in a host's window are the host's, Escape too.
+        if (!preview && glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) keepRunning = false;
         if (glfwWindowShouldClose(window)) keepRunning = false;
         if (platform::stopRequested()) keepRunning = false;
         if (preview) {
@@ -67,6 +74,8 @@ void runMainLoop() {
         }
     } while (keepRunning);
     shutdown();
+    // The host's window outlives us: it gets back what the attach changed on it.
+    if (preview) detachNativeWindow(window);
 }
 
 }  // namespace ondalith

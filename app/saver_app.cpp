@@ -100,16 +100,23 @@ void SaverApp::openWindow() {
         exitNow();
     }
 
+    const bool hosted = launchOptions->mode == Preview;
     glfwSetWindowSizeCallback(window, onWindowSize);
-    glfwSetKeyCallback(window, onKey);
-    glfwSetMouseButtonCallback(window, onMouseButton);
+    // A key or click in a host's window is the host's: it may be the settings dialog
+    // the user is working in. The host ends a preview by letting go of its window.
+    if (!hosted) {
+        glfwSetKeyCallback(window, onKey);
+        glfwSetMouseButtonCallback(window, onMouseButton);
+    }
     glfwSetCursorPosCallback(window, onCursorPos);
     glfwSetScrollCallback(window, onScroll);
     glfwMakeContextCurrent(window);
-    setWindowIcon(window);
+    // An attached window may be the host's own: an icon set there would be a call into
+    // another process that outlives ours, and no icon shows inside a host anyway.
+    if (!hosted) setWindowIcon(window);
     loadGLEntryPoints();  // the saver carries on whatever the loader reports
     checkDriver();
-    if (launchOptions->mode != Preview) watchDesk();
+    if (!hosted) watchDesk();
 }
 
 // Older drivers leave newer entry points null. Nothing is ever called through one: a

@@ -9,8 +9,9 @@
 typedef struct Attached {
     _GLFWwindow* window;
     HWND host;
-    HWND child;       // our own window inside the host, when the host's cannot take GL
-    WNDPROC oldProc;  // the host's procedure, when subclassing it succeeded
+    HWND child;           // our own window inside the host, when the host's cannot take GL
+    WNDPROC oldProc;      // the host's procedure, when subclassing it succeeded
+    WNDPROC libraryProc;  // the library's, which gets the host's other messages
 } Attached;
 static Attached attached[MAX_ATTACHED];
 
@@ -26,6 +27,31 @@ static WNDPROC libraryWindowProc(void) {
     return wc.lpfnWndProc;
 }
 
+// Keys and mouse messages stay the host's: its own procedure gets them, so that
+// nothing the user does in the host's window reaches the saver.
+static int isInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           message == WM_INPUT || message == WM_MOUSEHOVER || message == WM_MOUSELEAVE;
+}
+
+static LRESULT CALLBACK subclassedHostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (int i = 0; i < MAX_ATTACHED; ++i) {
+        const Attached* a = &attached[i];
+        if (a->window && a->host == hwnd && a->oldProc)
+            return CallWindowProcW(isInput(message) ? a->oldProc : a->libraryProc, hwnd, message, wParam, lParam);
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// A device context that the context creation took from the host's window. The library
+// keeps a window's context for its life, which its own class (CS_OWNDC) allows; one
+// from the host's is on loan from the system and must go back.
+static void releaseHostDC(_GLFWwindow* window, HWND host) {
+    if (!window->context.wgl.dc) return;
+    ReleaseDC(host, window->context.wgl.dc);
+    window->context.wgl.dc = NULL;
+}
+
 // Puts the host back as it was and frees the record; the host window stays alive.
 void detachNativeWindow(GLFWwindow* handle) {
     _GLFWwindow* window = (_GLFWwindow*) handle;
@@ -33,9 +59,11 @@ void detachNativeWindow(GLFWwindow* handle) {
     if (!a) return;
     if (a->oldProc) SetWindowLongPtrW(a->host, GWLP_WNDPROC, (LONG_PTR) a->oldProc);
     RemovePropW(a->host, L"GLFW");
+    const HDC hostDC = a->child ? NULL : window->context.wgl.dc;
     // With handle left as the host, glfwDestroyWindow would destroy the host.
     if (!a->child) window->win32.handle = NULL;
     glfwDestroyWindow(handle);  // destroys our child window too, if there is one
+    if (hostDC) ReleaseDC(a->host, hostDC);  // only once the context on it is gone
     a->window = NULL;
 }
 
@@ -103,23 +131,30 @@ GLFWwindow* attachToNativeWindow(uintptr_t nativeWindow, GLFWwindow* share) {
     slot->host = host;
     slot->child = NULL;
     slot->oldProc = NULL;
+    slot->libraryProc = libraryWindowProc();
     SetPropW(host, L"GLFW", window);
 
     // Another process's window refuses to be subclassed (access denied); the preview
-    // then goes on without the host's input, which it does not need.
-    WNDPROC proc = libraryWindowProc();
+    // then goes on without the host's messages, and follows its size by asking.
     WNDPROC old = (WNDPROC) GetWindowLongPtrW(host, GWLP_WNDPROC);
-    SetLastError(0);
-    if (proc && old != proc && SetWindowLongPtrW(host, GWLP_WNDPROC, (LONG_PTR) proc)) slot->oldProc = old;
+    if (slot->libraryProc && old != slot->libraryProc && old != subclassedHostProc) {
+        slot->oldProc = old;
+        SetLastError(0);
+        if (!SetWindowLongPtrW(host, GWLP_WNDPROC, (LONG_PTR) subclassedHostProc)) slot->oldProc = NULL;
+    }
 
     // Some hosts' windows cannot take a pixel format from us (another process's window
     // under Wine). Then the context goes on a child window of our own that fills the
     // host's client area, instead of failing the whole preview.
     GLFWbool ok = createContext(window, &ctxconfig, &fbconfig, GLFW_TRUE);
     if (!ok && ctxconfig.client != GLFW_NO_API) {
-        slot->child = CreateWindowExW(0, _GLFW_WNDCLASSNAME, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                      0, 0, window->win32.width, window->win32.height, host, NULL,
-                                      GetModuleHandleW(NULL), NULL);
+        releaseHostDC(window, host);
+        // Disabled, the child is passed over when the system looks for the window
+        // under the pointer, and it never takes the focus: the host keeps its input.
+        slot->child = CreateWindowExW(0, _GLFW_WNDCLASSNAME, L"",
+                                      WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                                      window->win32.width, window->win32.height, host, NULL, GetModuleHandleW(NULL),
+                                      NULL);
         if (slot->child) {
             window->win32.handle = slot->child;
             SetPropW(slot->child, L"GLFW", window);
@@ -135,10 +170,21 @@ GLFWwindow* attachToNativeWindow(uintptr_t nativeWindow, GLFWwindow* share) {
 }
 
 void followNativeWindowSize(GLFWwindow* handle) {
-    Attached* a = findAttached((_GLFWwindow*) handle);
-    if (!a || !a->child) return;  // a subclassed host reports its own size changes
-    RECT host, child;
-    if (!GetClientRect(a->host, &host) || !GetClientRect(a->child, &child)) return;
-    if (host.right != child.right || host.bottom != child.bottom)
-        SetWindowPos(a->child, NULL, 0, 0, host.right, host.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    _GLFWwindow* window = (_GLFWwindow*) handle;
+    Attached* a = findAttached(window);
+    RECT host;
+    if (!a || !GetClientRect(a->host, &host)) return;
+    if (a->child) {
+        // The child's own size message then tells the library.
+        RECT child;
+        if (GetClientRect(a->child, &child) && (host.right != child.right || host.bottom != child.bottom))
+            SetWindowPos(a->child, NULL, 0, 0, host.right, host.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (host.right != window->win32.width || host.bottom != window->win32.height) {
+        // A subclassed host has told the library already, through its size message;
+        // one we could not subclass sends that message to its own procedure only.
+        window->win32.width = host.right;
+        window->win32.height = host.bottom;
+        _glfwInputFramebufferSize(window, host.right, host.bottom);
+        _glfwInputWindowSize(window, host.right, host.bottom);
+    }
 }

@@ -16,6 +16,13 @@ typedef struct Attached {
 } Attached;
 static Attached attached[MAX_ATTACHED];
 
+// Input that must reach the host: a window that selects none of it lets the server
+// pass each key and button on to the host window above it.
+static const long hostInput = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                              PointerMotionMask | PointerMotionHintMask | ButtonMotionMask | Button1MotionMask |
+                              Button2MotionMask | Button3MotionMask | Button4MotionMask | Button5MotionMask |
+                              EnterWindowMask | LeaveWindowMask | KeymapStateMask;
+
 // The host may destroy its window (and ours inside it) between two of our calls.
 // Xlib's default handler would then print the error and exit with status 1.
 static int ignoreXError(Display* display, XErrorEvent* event) {
@@ -28,6 +35,18 @@ static Attached* findAttached(GLFWwindow* window) {
     for (int i = 0; i < MAX_ATTACHED; ++i)
         if (attached[i].window == window) return &attached[i];
     return NULL;
+}
+
+// Whether our window sits inside the host now. A reparent into a host that has gone, is
+// InputOnly or lives on another screen fails with an error that the quiet handler
+// swallows; the window then still hangs from the root, where mapping it would put it
+// on the desktop.
+static int insideHost(Display* display, Window own, Window host) {
+    Window root = 0, parent = 0, *children = NULL;
+    unsigned count = 0;
+    if (!XQueryTree(display, own, &root, &parent, &children, &count)) return 0;
+    if (children) XFree(children);
+    return parent == host;
 }
 
 GLFWwindow* attachToNativeWindow(uintptr_t nativeWindow, GLFWwindow* share) {
@@ -50,7 +69,14 @@ GLFWwindow* attachToNativeWindow(uintptr_t nativeWindow, GLFWwindow* share) {
     if (!window) return NULL;
 
     Window own = glfwGetX11Window(window);
+    XWindowAttributes ours;
+    if (XGetWindowAttributes(display, own, &ours)) XSelectInput(display, own, ours.your_event_mask & ~hostInput);
     XReparentWindow(display, own, (Window) nativeWindow, 0, 0);
+    XSync(display, False);
+    if (!insideHost(display, own, (Window) nativeWindow)) {
+        glfwDestroyWindow(window);
+        return NULL;
+    }
     XMapWindow(display, own);
     XSync(display, False);
 

@@ -10,8 +10,8 @@
 
 namespace ondalith::test {
 
-// The whole preview path in one process: attach to the host, draw into it, and leave
-// the loop once the host lets go of its window.
+// The whole preview path in one process: attach to the host, draw into it, and end
+// once the host lets go of its window (here before the scene set-up).
 TEST(PreviewTest, DrawsIntoTheHostAndEndsWhenTheHostLetsGo) {
     const std::uint32_t host = createHostWindow(200, 150);
     ASSERT_NE(host, 0u);
@@ -34,7 +34,7 @@ TEST(PreviewTest, DrawsIntoTheHostAndEndsWhenTheHostLetsGo) {
     glfwSwapBuffers(saverApp->window);
 
     letGoOfHostWindow(host);
-    runMainLoop();  // one frame, then the host check ends it
+    runMainLoop();  // the host check ends it before the scene set-up
     EXPECT_EQ(sound, nullptr);
 }
 

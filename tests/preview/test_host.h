@@ -9,8 +9,9 @@ namespace ondalith::test {
 std::uint32_t createHostWindow(int width, int height);
 // What a host does to end the preview: disable the window (Windows) or destroy it (X).
 void letGoOfHostWindow(std::uint32_t host);
-// The saver's window is bound to the host: Windows checks the "GLFW" property and the
-// installed message procedure; X checks that the saver's window sits inside the host.
+// The saver's window is bound to the host: Windows checks the "GLFW" property and that
+// the host's message procedure was replaced; X checks that the saver's window sits
+// inside the host.
 bool attachedTo(std::uint32_t host, GLFWwindow* window);
 
 }  // namespace ondalith::test

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # The saver as an X screensaver daemon runs it: drawing into a window it is handed
-# (--window-id, or --root with XSCREENSAVER_WINDOW), one per monitor at once, ending
-# with 0 on SIGTERM, and ending with 0 and no X error when the window goes away first.
+# (--window-id, or --root with XSCREENSAVER_WINDOW), one per monitor at once, leaving
+# keys and clicks in the window to its owner, ending with 0 on SIGTERM, and ending with
+# 0 and no X error when the window goes away first.
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 start_xvfb 1280x720x24 || exit 1
 work=$(mktemp -d)
 
-host() {  # starts a host window on fd 5x; prints its id
-    coproc "$1" { timeout 120 "$TEST_BIN/x11_host_window" 400x300; }
+host() {  # NAME [input]: starts a host window as coprocess NAME, which prints its id
+    coproc "$1" { timeout 120 "$TEST_BIN/x11_host_window" 400x300 ${2:-}; }
 }
 host A; read -r idA <&"${A[0]}"
-host B; read -r idB <&"${B[0]}"
+host B input; read -r idB <&"${B[0]}"
 
 timeout 60 "$ONDALITH" --window-id "$idA" 2>"$work/a.err" & a=$!
 XSCREENSAVER_WINDOW=$idB timeout 60 "$ONDALITH" --root 2>"$work/b.err" & b=$!
@@ -19,6 +20,15 @@ sleep 3
 kill -0 "$a" 2>/dev/null || fail "saver A (--window-id) ended early: $(cat "$work/a.err")"
 kill -0 "$b" 2>/dev/null || fail "saver B (--root) ended early: $(cat "$work/b.err")"
 echo "ok: two hosted savers run at once"
+
+# Host B lies on top. With no window manager the keyboard follows the pointer.
+xdotool mousemove 200 150 click 1 key a
+heard=()
+while read -r -t 5 line <&"${B[0]}"; do heard+=("$line"); [ ${#heard[@]} -ge 2 ] && break; done
+sleep 1
+kill -0 "$b" 2>/dev/null || fail "a click and a key over its host ended saver B"
+[ "${heard[*]:-}" = "button key" ] || fail "host B heard '${heard[*]:-}' for a click and a key over it"
+echo "ok: a click and a key over a hosted saver reach the host and leave the saver running"
 
 xdotool windowsize "$idA" 500 350
 sleep 1.5

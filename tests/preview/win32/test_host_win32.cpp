@@ -23,10 +23,8 @@ void letGoOfHostWindow(std::uint32_t host) { EnableWindow(reinterpret_cast<HWND>
 
 bool attachedTo(std::uint32_t host, GLFWwindow* window) {
     HWND hwnd = reinterpret_cast<HWND>(static_cast<UINT_PTR>(host));
-    WNDCLASSEXW library{sizeof(library)};
-    GetClassInfoExW(GetModuleHandleW(nullptr), L"GLFW30", &library);
     const bool property = GetPropW(hwnd, L"GLFW") == static_cast<HANDLE>(window);
-    const bool subclassed = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == library.lpfnWndProc;
+    const bool subclassed = GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != GetClassLongPtrW(hwnd, GCLP_WNDPROC);
     return property && subclassed;
 }
 

@@ -1,6 +1,7 @@
 // A stand-in for the Windows screensaver host: makes a window, starts the saver with
-// "/p <hwnd>", lets it run, then disables the window as the host does when the preview
-// ends, and checks that the saver then ends by itself with exit code 0. It ends after the
+// "/p <hwnd>", lets it run, clicks and types into the window (which must reach the host
+// and leave the saver running), then disables the window as the host does when the
+// preview ends, and checks that the saver then ends by itself with exit code 0. It ends after the
 // frame in hand, and on a loaded machine a first frame under Wine can take seconds: the
 // bound is generous, what counts is that it ends without any other nudge.
 // Usage: win_preview_host SAVER.scr [SECONDS]
@@ -20,6 +21,35 @@
 namespace {
 
 constexpr DWORD kEndWithinMs = 5000;
+
+int clicksHeard = 0;
+int keysHeard = 0;
+
+LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN) ++clicksHeard;
+    if (message == WM_KEYDOWN) ++keysHeard;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A click in the middle of the host's window and a key, as the user makes them: the
+// system sends them to whatever window is under the pointer or has the focus.
+void clickAndType(HWND host) {
+    SetForegroundWindow(host);
+    SetFocus(host);
+    RECT client;
+    GetClientRect(host, &client);
+    POINT centre{client.right / 2, client.bottom / 2};
+    ClientToScreen(host, &centre);
+    SetCursorPos(centre.x, centre.y);
+    INPUT input[4] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    input[2].type = input[3].type = INPUT_KEYBOARD;
+    input[2].ki.wVk = input[3].ki.wVk = 'A';
+    input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, input, sizeof(INPUT));
+}
 
 void pump(DWORD milliseconds) {
     const DWORD start = GetTickCount();
@@ -133,7 +163,7 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const DWORD seconds = argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) : 3;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = hostProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hbrBackground = CreateSolidBrush(RGB(255, 0, 255));
     wc.lpszClassName = "OndalithPreviewHost";
@@ -146,10 +176,19 @@ int main(int argc, char** argv) {
         return 1;
     }
     pump(seconds * 1000);
+    clickAndType(host);
+    pump(1000);
     DWORD code = 0;
     GetExitCodeProcess(pi.hProcess, &code);
     if (code != STILL_ACTIVE) {
         std::printf("FAIL: the saver ended before the host let it go (exit %lu)\n", code);
+        return 1;
+    }
+    std::printf("a click and a key in the host's window: the host heard %d click(s) and %d key(s)\n", clicksHeard,
+                keysHeard);
+    if (clicksHeard != 1 || keysHeard != 1) {
+        std::printf("FAIL: the host did not get the click and the key\n");
+        TerminateProcess(pi.hProcess, 1);
         return 1;
     }
     EnableWindow(host, FALSE);
