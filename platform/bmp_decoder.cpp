@@ -106,28 +106,6 @@ bool placeRows(const std::uint8_t* data, std::size_t size, std::uint64_t pixelOf
     return true;
 }
 
-bool decodeRows(const BmpRows& rows, int width, int height, std::vector<std::uint8_t>& pixels, std::string& reason) {
-    const std::uint64_t outBytes = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4;
-    if (outBytes > pixels.max_size()) return fail(reason, "too large for this process");
-
-    pixels.resize(static_cast<std::size_t>(outBytes));
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* in = rows.row(y);
-        std::uint8_t* out = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
-        if (rows.bytesPerPixel == 4) {
-            std::memcpy(out, in, static_cast<std::size_t>(width) * 4);
-        } else {
-            for (int x = 0; x < width; ++x, in += 3, out += 4) {
-                out[0] = in[0];
-                out[1] = in[1];
-                out[2] = in[2];
-                out[3] = 0;
-            }
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 bool findBmpRows(const std::uint8_t* data, std::size_t size, int width, int height, BmpRows& rows,
@@ -152,18 +130,41 @@ bool findDibRows(const std::uint8_t* data, std::size_t size, int width, int heig
                      reason);
 }
 
+bool decodeRows(const BmpRows& rows, int width, std::vector<std::uint8_t>& pixels, std::string& reason) {
+    const int height = rows.height;
+    const std::uint64_t outBytes = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4;
+    if (outBytes > pixels.max_size()) return fail(reason, "too large for this process");
+
+    pixels.resize(static_cast<std::size_t>(outBytes));
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* in = rows.row(y);
+        std::uint8_t* out = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
+        if (rows.bytesPerPixel == 4) {
+            std::memcpy(out, in, static_cast<std::size_t>(width) * 4);
+        } else {
+            for (int x = 0; x < width; ++x, in += 3, out += 4) {
+                out[0] = in[0];
+                out[1] = in[1];
+                out[2] = in[2];
+                out[3] = 0;
+            }
+        }
+    }
+    return true;
+}
+
 bool decodeBmp(const std::uint8_t* data, std::size_t size, int width, int height,
                std::vector<std::uint8_t>& pixels, std::string& reason) {
     pixels.clear();
     BmpRows rows;
-    return findBmpRows(data, size, width, height, rows, reason) && decodeRows(rows, width, height, pixels, reason);
+    return findBmpRows(data, size, width, height, rows, reason) && decodeRows(rows, width, pixels, reason);
 }
 
 bool decodeDib(const std::uint8_t* data, std::size_t size, int width, int height,
                std::vector<std::uint8_t>& pixels, std::string& reason) {
     pixels.clear();
     BmpRows rows;
-    return findDibRows(data, size, width, height, rows, reason) && decodeRows(rows, width, height, pixels, reason);
+    return findDibRows(data, size, width, height, rows, reason) && decodeRows(rows, width, pixels, reason);
 }
 
 }  // namespace ondalith::platform

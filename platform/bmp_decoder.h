@@ -38,6 +38,11 @@ bool findBmpRows(const std::uint8_t* data, std::size_t size, int width, int heig
 bool findDibRows(const std::uint8_t* data, std::size_t size, int width, int height, BmpRows& rows,
                  std::string& reason);
 
+// Copies checked rows of a picture `width` pixels wide into `pixels`: 4-byte pixels
+// (blue, green, red, then 0 for 24-bit pictures or the picture's fourth byte), the
+// bottom row first. False with a one-line `reason` when that would not fit in memory.
+bool decodeRows(const BmpRows& rows, int width, std::vector<std::uint8_t>& pixels, std::string& reason);
+
 // Decodes such a picture into `pixels`: height rows of width 4-byte pixels (blue,
 // green, red, then 0 for 24-bit pictures or the file's fourth byte), the bottom row
 // first. False with a one-line `reason` for anything else; `pixels` is then left empty.

@@ -4,44 +4,25 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
-#include "platform/bitmap.h"
-#include "platform/bmp_decoder.h"
+#include "platform/bitmap_source.h"
 #include "platform/resources.h"
 
 namespace ondalith::platform {
-namespace {
 
-bool reject(std::uint16_t id, const std::string& reason) {
-    char line[200];
-    std::snprintf(line, sizeof line, "Ondalith: bitmap %u: %s\n", static_cast<unsigned>(id), reason.c_str());
+bool findBitmapResourceRows(std::uint16_t id, int width, int height, BmpRows& rows, std::string& reason) {
+    const auto bytes = findResource(ResourceType::Bitmap, id);
+    if (!bytes) {
+        reason = "no such resource";
+        return false;
+    }
+    return findDibRows(bytes->data, bytes->size, width, height, rows, reason);
+}
+
+void reportBitmapFailure(const char* line) {
     // A GUI process may have no stderr; the debugger channel is always there.
     std::fputs(line, stderr);
     OutputDebugStringA(line);
-    return false;
-}
-
-}  // namespace
-
-bool loadBitmapPixels(std::uint16_t id, int width, int height, std::vector<std::uint8_t>& pixels) {
-    std::string reason = "no such resource";
-    if (auto bytes = findResource(ResourceType::Bitmap, id)) {
-        if (decodeDib(bytes->data, bytes->size, width, height, pixels, reason)) return true;
-    }
-    pixels.clear();
-    return reject(id, reason);
-}
-
-// The resource stays mapped for the life of the process, so its rows are handed over
-// where they lie, with no copy of the picture in between.
-bool readBitmapRows(std::uint16_t id, int width, int height, BitmapRowSink& sink) {
-    std::string reason = "no such resource";
-    BmpRows rows;
-    auto bytes = findResource(ResourceType::Bitmap, id);
-    if (!bytes || !findDibRows(bytes->data, bytes->size, width, height, rows, reason)) return reject(id, reason);
-    for (int y = 0; y < height; ++y) sink.row(y, rows.row(y), rows.bytesPerPixel);
-    return true;
 }
 
 }  // namespace ondalith::platform
