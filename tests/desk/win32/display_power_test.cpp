@@ -13,8 +13,13 @@
 #include "app/saver_app.h"
 
 // The import slot through which the whole executable, the windowing library included,
-// calls DefWindowProcW. A stand-in put there sees every call that reaches it.
+// calls DefWindowProcW. A stand-in put there sees every call that reaches it. 32-bit
+// names carry the stdcall decoration; 64-bit ones have none.
+#ifdef _WIN64
+extern "C" WNDPROC importedDefWindowProc asm("__imp_DefWindowProcW");
+#else
 extern "C" WNDPROC importedDefWindowProc asm("__imp__DefWindowProcW@16");
+#endif
 
 namespace ondalith::test {
 namespace {
