@@ -10,6 +10,7 @@
 #include "app/attach.h"
 #include "app/desk_covers.h"
 #include "app/window_icon.h"
+#include "platform/desk_settings.h"
 #include "platform/display_power.h"
 #include "platform/host_window.h"
 #include "platform/message_box.h"
@@ -90,6 +91,11 @@ void SaverApp::openWindow() {
             glfwWindowHint(GLFW_BLUE_BITS, mode->blueBits);
             glfwWindowHint(GLFW_REFRESH_RATE, mode->refreshRate);
         }
+        // The library turns the desk's own screen saver (on Windows the mouse trails) off
+        // for a full-screen window, and back on only when it destroys the window, which most
+        // ways out of a run never do. What was there before goes back at exit, whichever way.
+        platform::keepDeskSettings();
+        std::atexit(platform::restoreDeskSettings);
         window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, kTitle, glfwGetPrimaryMonitor(), nullptr);
     }
     if (!window) {
