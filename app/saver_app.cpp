@@ -14,6 +14,7 @@
 #include "platform/host_window.h"
 #include "platform/message_box.h"
 #include "platform/system_version.h"
+#include "platform/window_focus.h"
 #include "render/gl_driver.h"
 
 namespace ondalith {
@@ -141,17 +142,22 @@ void SaverApp::checkDriver() {
 void SaverApp::watchDesk() {
     glfwSetWindowUserPointer(window, this);
     glfwSetWindowFocusCallback(window, onWindowFocus);
-    glfwFocusWindow(window);  // an X server without a window manager gives it no focus
+    // Windows gave the window the focus inside creation, before the callback was in place.
+    // A program that has come to the front since reaches the saver only when it next
+    // handles messages: that focus-out must count, and asking for the focus again here
+    // would only take it back from the program.
+    if (platform::focusGivenAtCreation()) hadFocus = glfwGetWindowAttrib(window, GLFW_FOCUSED) != 0;
+    if (!hadFocus) glfwFocusWindow(window);  // an X server without a window manager gives it no focus
     platform::letDisplaySleep(window);
     covers = new DeskCovers(window);
 }
 
 void SaverApp::tendDesk() {
     if (covers && covers->tend()) exitNow();
-    // Windows hands over the focus while the window is made, before the callback is in
-    // place. The window's state is read only after events were polled: on an X server
-    // without a window manager, taking the focus first reports a focus-out from the
-    // pointer's pseudo-focus, which must not count as a loss.
+    // The focus may come without an event the callback saw. The window's state is read
+    // only after events were polled: on an X server without a window manager, taking the
+    // focus first reports a focus-out from the pointer's pseudo-focus, which must not
+    // count as a loss.
     if (!hadFocus) hadFocus = glfwGetWindowAttrib(window, GLFW_FOCUSED) != 0;
 }
 
