@@ -34,6 +34,12 @@ constexpr int kFallbackHeight = 768;
 // a window then, and is disabled or gone by the time we attach, means the host has
 // ended the preview while we started (a user moving through the list of savers).
 bool hostWindowSeen = false;
+
+// Full-screen runs whose boxes wait for the user: the desk is covered before a box, and
+// the run ends once the box is dismissed. An idle desk must not stay open behind a box
+// (the session locks only when the saver's process ends), and the covers, which stay,
+// would hide whatever the run drew next.
+bool boxEndsRun = false;
 }  // namespace
 
 void setWindowMetrics(int width, int height) {
@@ -43,6 +49,7 @@ void setWindowMetrics(int width, int height) {
 }
 
 SaverApp::SaverApp(LaunchOptions* options) : window(nullptr), launchOptions(options) {
+    if (options->mode != Preview) boxEndsRun = platform::hideDeskBehindBoxes(coverWholeDesk);
     initWindowingLibrary();
     computeWindowSize();
     openWindow();
@@ -53,6 +60,7 @@ void SaverApp::initWindowingLibrary() {
     glfwSetErrorCallback(onLibraryError);
     if (!glfwInit()) {
         platform::showMessageBox("Failed to initialize GLFW", "Debug", platform::MessageIcon::Information);
+        if (boxEndsRun) exitNow();
     }
 }
 
@@ -131,7 +139,6 @@ void SaverApp::checkDriver() {
     }
     canDraw = false;
     if (launchOptions->mode == Preview) return;
-    glfwDestroyWindow(window);  // a full-screen window would hide the box
     platform::showMessageBox(shortfall.c_str(), "Debug", platform::MessageIcon::Information);
     glfwTerminate();
     exitNow();
@@ -201,6 +208,7 @@ void SaverApp::onWindowFocus(GLFWwindow* target, int focused) {
 
 void SaverApp::onLibraryError(int, const char* description) {
     platform::showMessageBox(description, "Error", platform::MessageIcon::Information);
+    if (boxEndsRun) exitNow();
 }
 
 bool loadGLEntryPoints() {
