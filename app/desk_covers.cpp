@@ -44,4 +44,11 @@ void DeskCovers::update() {
     }
 }
 
+void coverWholeDesk() {
+    static bool covered = false;
+    if (covered) return;
+    covered = true;
+    for (const ScreenRect& monitor : platform::monitorRects()) platform::openCover(monitor);
+}
+
 }  // namespace ondalith

@@ -28,4 +28,9 @@ private:
     double nextCheck_ = 0.0;
 };
 
+// Black covers over every monitor, the picture's too, left open until the process ends:
+// what a full-screen run puts over the desk before a box that waits for the user. Opens
+// them once, however often it is called.
+void coverWholeDesk();
+
 }  // namespace ondalith
