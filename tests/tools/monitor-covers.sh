@@ -32,22 +32,47 @@ middle() {
     echo "$((x + w / 2)) $((y + h / 2))"
 }
 
+# overlaps PLACE PLACE: true when the two WxH+X+Y share a pixel
+overlaps() {
+    local aw ah ax ay bw bh bx by
+    IFS='x+' read -r aw ah ax ay <<<"$1"
+    IFS='x+' read -r bw bh bx by <<<"$2"
+    [ $((ax < bx + bw && bx < ax + aw && ay < by + bh && by < ay + ah)) = 1 ]
+}
+
+# shows_picture X Y: the pixel is neither a cover's black nor the magenta root
+shows_picture() {
+    local colour
+    colour=$(pixel "$1" "$2")
+    ! near "$colour" "$BLACK" 40 && ! near "$colour" "$MAGENTA" 40
+}
+
+# check_picture_on PLACE [SECONDS]: the saver's window comes to lie exactly on PLACE,
+# its centre shows the picture and no cover lies over any of it.
+check_picture_on() {
+    local end=$((SECONDS + ${2:-30})) win= at=none id
+    while [ "$SECONDS" -lt "$end" ]; do
+        win=$(xdotool search --onlyvisible --name '^Ondalith Screensaver$' 2>/dev/null | head -n 1)
+        [ -n "$win" ] && at=$(geometry "$win")
+        [ "$at" = "$1" ] && shows_picture $(middle "$1") && break
+        sleep 0.3
+    done
+    [ "$at" = "$1" ] || fail "the saver's window is at $at, not on $1"
+    shows_picture $(middle "$1") || fail "the middle of $1 shows $(pixel $(middle "$1")), not the picture"
+    for id in $(covers); do
+        overlaps "$(geometry "$id")" "$1" && fail "a cover at $(geometry "$id") lies over the picture on $1"
+    done
+    return 0
+}
+
 # check_covered_desk PRIMARY OTHER [SECONDS]: the saver's window fills the primary monitor
 # and shows its picture there; a black cover of its own lies over the other monitor.
 check_covered_desk() {
-    local win
-    win=$(wait_for_window '^Ondalith Screensaver$' "${3:-30}") || true
-    [ -n "$win" ] || fail "no saver window"
-    [ "$(geometry "$win")" = "$1" ] || fail "the saver's window is $(geometry "$win"), not over the primary $1"
+    wait_for_window '^Ondalith Screensaver$' "${3:-30}" >/dev/null
     wait_for_cover "$2" "${3:-30}" || fail "no cover over the other monitor $2 (covers: $(covers))"
     [ "$(covers | wc -l)" -eq 1 ] || fail "more than one cover: $(covers)"
-    local on_primary on_other
-    for _ in $(seq 60); do
-        on_primary=$(pixel $(middle "$1"))
-        near "$on_primary" "$BLACK" 40 || near "$on_primary" "$MAGENTA" 40 || break
-        sleep 0.5
-    done
-    near "$on_primary" "$BLACK" 40 || near "$on_primary" "$MAGENTA" 40 && fail "the primary shows no picture ($on_primary)"
+    check_picture_on "$1" "${3:-30}"
+    local on_other
     on_other=$(pixel $(middle "$2"))
     near "$on_other" "$BLACK" 0 || fail "the other monitor shows $on_other, not black"
     echo "ok: the picture on the primary $1, a black cover on $2"
