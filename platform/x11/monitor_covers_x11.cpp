@@ -8,8 +8,6 @@
 #include <GLFW/glfw3.h>
 #include <GLFW/glfw3native.h>
 
-#include <algorithm>
-
 #include "platform/monitor_covers.h"
 #include "platform/x11/x11_connection.h"
 
