@@ -29,6 +29,8 @@ bool DeskCovers::tend() {
 // The picture is where the window is, once it was put on the list's primary monitor.
 // While monitors change (a reconfiguration is several steps) a reading may find none,
 // or a primary that is about to move; the next reading puts the picture right again.
+// A window manager may keep a full-screen window on a monitor of its own choosing: it
+// is asked once for each place, not every second.
 void DeskCovers::update() {
     const std::vector<ScreenRect> monitors = platform::monitorRects();
     const std::optional<ScreenRect> target = pictureMonitor(monitors);
@@ -37,7 +39,12 @@ void DeskCovers::update() {
         return;
     }
     emptyReadings_ = 0;
-    if (!glfwGetWindowMonitor(window_) || !(pictureRect() == *target)) moveTo(*target);
+    const bool misplaced = !(pictureRect() == *target);
+    const bool asked = placeAsked_ && *placeAsked_ == *target;
+    if (!glfwGetWindowMonitor(window_) || (misplaced && !asked)) {
+        moveTo(*target);
+        placeAsked_ = *target;
+    }
 
     const CoverChanges changes = coverChanges(places_, rectsToCover(monitors, pictureRect()));
     for (auto i = changes.close.rbegin(); i != changes.close.rend(); ++i) {

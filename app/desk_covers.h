@@ -2,6 +2,7 @@
 // Keeps the full-screen window exactly on the primary monitor and a black cover on the
 // rest of the desk for as long as the window lives, following monitors as they come,
 // go and move. The picture's place and the covers come from one list of monitors.
+#include <optional>
 #include <vector>
 
 #include "app/cover_plan.h"
@@ -36,6 +37,7 @@ private:
     double nextCheck_ = 0.0;
     int emptyReadings_ = 0;
     bool heldBefore_ = true;  // whether the window had its monitor at the last look
+    std::optional<ScreenRect> placeAsked_;  // where the window was last put
 };
 
 }  // namespace ondalith
