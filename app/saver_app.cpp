@@ -163,10 +163,17 @@ void SaverApp::watchDesk() {
     if (!hadFocus) glfwFocusWindow(window);  // an X server without a window manager gives it no focus
     platform::letDisplaySleep(window);
     covers = new DeskCovers(window);
+    // The window now lies on the list's primary monitor, which may differ in size from
+    // the library's idea of it: the first frame is drawn at the size it has.
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(window, &width, &height);
+    setWindowMetrics(width, height);
 }
 
 void SaverApp::tendDesk() {
     if (covers && covers->tend()) exitNow();
+    if (covers && covers->noMonitorLeft()) noMonitorLeft = true;
     // The focus may come without an event the callback saw. The window's state is read
     // only after events were polled: on an X server without a window manager, taking the
     // focus first reports a focus-out from the pointer's pseudo-focus, which must not

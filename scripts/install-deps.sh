@@ -12,7 +12,7 @@ packages=(
   libxi6:i386 libxcursor1:i386 libxcomposite1:i386 libxinerama1:i386 libxxf86vm1:i386
   libxfixes3:i386
   xvfb xauth xdotool x11-apps x11-utils imagemagick xscreensaver xscreensaver-gl
-  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  xserver-xorg-core xserver-xorg-video-dummy xserver-xephyr x11-xserver-utils
   lintian mandoc
 )
 
