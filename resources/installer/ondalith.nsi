@@ -192,7 +192,7 @@ Function .onInit
 FunctionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${SecSaver} "Ondalith.scr in the system folder, and an entry in Apps & features to remove it."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecSaver} "Ondalith.scr in the system folder, and an entry in the list of installed apps to remove it again."
   !insertmacro MUI_DESCRIPTION_TEXT ${SecActivate} "Ondalith starts when your computer has been idle for the time set in the Screen Saver Settings."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
