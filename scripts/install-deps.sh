@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick xscreensaver xscreensaver-gl
   xserver-xorg-core xserver-xorg-video-dummy xserver-xephyr x11-xserver-utils
   lintian mandoc
+  nsis osslsigncode openssl 7zip
 )
 
 missing=()

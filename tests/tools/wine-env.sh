@@ -71,6 +71,21 @@ wine_env() {
     ) 9>"$build/.wineprefix.lock"
 }
 
+# wine_private_prefix DIR: moves this test to a copy of the build's prefix in DIR (call
+# after wine_env), for tests that change the system folder or the machine's registry;
+# the other tests never see those changes. The system DLL folders (over 1 GB) are hard
+# links, which holds as long as such a test only adds files there.
+wine_private_prefix() {
+    local shared=$WINEPREFIX dir=$1 folder
+    mkdir -p "$dir" || return 1
+    tar -C "$shared" --exclude=./drive_c/windows/system32 --exclude=./drive_c/windows/syswow64 \
+        --exclude=./drive_c/windows/winsxs -cf - . | tar -C "$dir" -xf - || return 1
+    for folder in system32 syswow64 winsxs; do
+        [ ! -d "$shared/drive_c/windows/$folder" ] || cp -al "$shared/drive_c/windows/$folder" "$dir/drive_c/windows/" || return 1
+    done
+    export WINEPREFIX=$dir
+}
+
 # Ends this prefix's Wine processes (a test's leftovers must not outlive it).
 wine_stop() {
     timeout 20 wineserver -k 2>/dev/null || true
