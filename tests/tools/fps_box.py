@@ -9,6 +9,7 @@ corner pixel, the scale from the shortest run of lit pixels, and every character
 matched against the glyph file the build generated (the same text the saver embeds).
 The figures and the point in that file are checked first against faces written out
 here, so that a wrong or swapped glyph is not read back as right.
+A box wider than the picture reads up to its last whole character cell.
 Prints the box's size and scale and then each text line as "text: ...". Exits 1 when
 there is no box, a dot is not a whole block of one colour, or a cell matches no glyph.
 With --same-outside, it also fails if OTHER differs from SHOT anywhere outside the box.
@@ -117,7 +118,7 @@ def main():
 
     print(f"box {box_w}x{box_h} at the lower-left corner, {scale} pixels per dot")
     lines = (last - first) // (ay * scale) + 1
-    columns = (box_w - left) // (ax * scale) + 1
+    columns = (box_w - left - gw * scale) // (ax * scale) + 1  # whole cells only
     status = 0
     for line in range(lines):
         text = ""
