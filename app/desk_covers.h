@@ -1,6 +1,8 @@
 #pragma once
-// Keeps a black cover on every monitor but the picture's for as long as the full-screen
-// window lives, following monitors as they come, go and move.
+// Keeps the full-screen window exactly on the primary monitor and a black cover on the
+// rest of the desk for as long as the window lives, following monitors as they come,
+// go and move. The picture's place and the covers come from one list of monitors.
+#include <optional>
 #include <vector>
 
 #include "app/cover_plan.h"
@@ -11,21 +13,36 @@ namespace ondalith {
 
 class DeskCovers {
 public:
-    // Covers the monitors beside the window's now.
+    // Puts the window on the primary monitor and covers the rest of the desk now.
     explicit DeskCovers(GLFWwindow* window);
 
     // Once per frame, after event polling. True when a key or mouse button came to a
     // cover. Once a second it reads the monitors again: not every system tells a running
-    // program about monitors plugged in or out.
+    // program about monitors plugged in or out. At once when the windowing library let
+    // go of the window's monitor (it went away): the picture moves, full screen, to the
+    // primary monitor as it now is.
     bool tend();
+
+    // No monitor was left at two readings in a row; the saver has nothing to fill.
+    bool noMonitorLeft() const { return emptyReadings_ >= 2; }
 
 private:
     void update();
+    void moveTo(const ScreenRect& monitor);
+    ScreenRect pictureRect() const;
 
     GLFWwindow* window_;
     std::vector<ScreenRect> places_;
     std::vector<platform::CoverWindow*> covers_;  // covers_[i] lies over places_[i]
     double nextCheck_ = 0.0;
+    int emptyReadings_ = 0;
+    bool heldBefore_ = true;  // whether the window had its monitor at the last look
+    std::optional<ScreenRect> placeAsked_;  // where the window was last put
 };
+
+// Black covers over every monitor, the picture's too, left open until the process ends:
+// what a full-screen run puts over the desk before a box that waits for the user. Opens
+// them once, however often it is called.
+void coverWholeDesk();
 
 }  // namespace ondalith

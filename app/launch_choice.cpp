@@ -6,19 +6,6 @@
 
 namespace ondalith {
 
-namespace {
-
-bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-
-// "-install", "--foo": a switch in the X manner. "-", "--" and "-1" are not, so a
-// negative number after "/p" still reaches the Windows table as it always did.
-bool isDashSwitch(const std::string& arg) {
-    const std::size_t dashes = arg.compare(0, 2, "--") == 0 ? 2 : (arg.compare(0, 1, "-") == 0 ? 1 : 0);
-    return dashes > 0 && arg.size() > dashes && isLetter(arg[dashes]);
-}
-
-}  // namespace
-
 bool parseWindowId(const char* text, std::uint32_t& window) {
     if (!text) return false;
     unsigned base = 10;

@@ -10,14 +10,15 @@ namespace {
 
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// atoi's rules without its undefined overflow: the value wraps modulo 2^32, which is
-// also how a handle printed as an unsigned 32-bit number reads back.
-std::uint32_t readHandle(const char* text) {
+// atoi's rules without its undefined overflow: the value wraps modulo 2^N, N the width
+// of a handle (32 or 64 bits), which is also how a handle printed as an unsigned
+// number of that width reads back.
+platform::NativeWindow readHandle(const char* text) {
     while (isSpace(*text)) ++text;
     bool negative = false;
     if (*text == '+' || *text == '-') negative = (*text++ == '-');
-    std::uint32_t value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) value = value * 10u + static_cast<std::uint32_t>(*text - '0');
+    platform::NativeWindow value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) value = value * 10u + static_cast<platform::NativeWindow>(*text - '0');
     return negative ? 0u - value : value;
 }
 

@@ -70,7 +70,7 @@ void runMainLoop() {
             followNativeWindowSize(window);
         } else {
             saverApp->tendDesk();  // a key or mouse button on a cover ends the process in here
-            if (saverApp->focusLost) keepRunning = false;
+            if (saverApp->focusLost || saverApp->noMonitorLeft) keepRunning = false;
         }
     } while (keepRunning);
     shutdown();

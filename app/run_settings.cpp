@@ -1,5 +1,7 @@
 #include "app/run_settings.h"
 
+#include <cctype>
+
 namespace ondalith {
 
 RunSettings runSettings;
@@ -13,6 +15,13 @@ std::string printable(const std::string& text) {
 bool isOption(const std::string& arg, const char* doubleDashName) {
     return arg == doubleDashName || arg == doubleDashName + 1;
 }
+
+bool isDashSwitch(const std::string& arg) {
+    const std::size_t dashes = arg.compare(0, 2, "--") == 0 ? 2 : (arg.compare(0, 1, "-") == 0 ? 1 : 0);
+    return dashes > 0 && arg.size() > dashes && std::isalpha(static_cast<unsigned char>(arg[dashes])) != 0;
+}
+
+bool isSwitch(const std::string& arg) { return isDashSwitch(arg) || arg.compare(0, 1, "/") == 0; }
 
 bool parseDelay(const char* text, std::uint32_t& microseconds) {
     if (!text || !*text) return false;
@@ -33,17 +42,19 @@ RunSettings takeRunSettings(std::vector<std::string>& args, std::vector<std::str
         if (isOption(args[i], "--fps")) {
             settings.showFps = true;
         } else if (isOption(args[i], "--delay")) {
-            // The value is the next argument, whatever it looks like, as with any option
-            // that takes one; a bad one falls back to the default rather than ending the run.
-            const bool present = i + 1 < args.size();
+            // A daemon's command line with the number left out ("--delay --root") must
+            // still draw where it was told: a switch is never taken for the value.
+            const bool present = i + 1 < args.size() && !isSwitch(args[i + 1]);
             std::uint32_t value = 0;
             if (present && parseDelay(args[i + 1].c_str(), value)) {
                 settings.delayMicroseconds = value;
             } else {
+                // A bad value falls back to the default rather than ending the run.
                 settings.delayMicroseconds = 0;
-                complaints.push_back(std::string(present ? "--delay \"" + printable(args[i + 1]) + "\"" : "--delay without a value") +
-                                     " is not a whole number of microseconds from 0 to " +
-                                     std::to_string(kMaxDelayMicroseconds) + "; using 0");
+                complaints.push_back(present ? "--delay \"" + printable(args[i + 1]) +
+                                                   "\" is not a whole number of microseconds from 0 to " +
+                                                   std::to_string(kMaxDelayMicroseconds) + "; using 0"
+                                             : std::string("--delay has no value; using 0"));
             }
             if (present) ++i;
         } else {

@@ -13,6 +13,13 @@ constexpr std::uint32_t kMaxDelayMicroseconds = 10000000;
 // X programs take their long options with one dash or two: "--fps" or "-fps".
 bool isOption(const std::string& arg, const char* doubleDashName);
 
+// "-install", "--foo": a switch in the X manner. "-", "--" and "-1" are not, so a
+// negative number after "/p" still reaches the Windows table as it always did.
+bool isDashSwitch(const std::string& arg);
+
+// A switch of either kind: in the X manner, or in the Windows one ("/s", "/c:5", "/").
+bool isSwitch(const std::string& arg);
+
 // An argument as a complaint may quote it: control characters become '?', so that the
 // message stays one line whatever the argument holds.
 std::string printable(const std::string& text);
@@ -29,8 +36,9 @@ extern RunSettings runSettings;  // the one process-wide instance
 bool parseDelay(const char* text, std::uint32_t& microseconds);
 
 // Takes --fps/-fps and --delay/-delay N out of `args`, leaving the other arguments in
-// their order. A --delay whose value is missing or unusable keeps the default and adds
-// one line to `complaints`.
+// their order. The value of --delay is the next argument unless that is a switch, which
+// then keeps its meaning. A --delay whose value is missing or unusable keeps the
+// default and adds one line to `complaints`.
 RunSettings takeRunSettings(std::vector<std::string>& args, std::vector<std::string>& complaints);
 
 }  // namespace ondalith

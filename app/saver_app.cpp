@@ -10,10 +10,12 @@
 #include "app/attach.h"
 #include "app/desk_covers.h"
 #include "app/window_icon.h"
+#include "platform/desk_settings.h"
 #include "platform/display_power.h"
 #include "platform/host_window.h"
 #include "platform/message_box.h"
 #include "platform/system_version.h"
+#include "platform/window_focus.h"
 #include "render/gl_driver.h"
 
 namespace ondalith {
@@ -33,6 +35,12 @@ constexpr int kFallbackHeight = 768;
 // a window then, and is disabled or gone by the time we attach, means the host has
 // ended the preview while we started (a user moving through the list of savers).
 bool hostWindowSeen = false;
+
+// Full-screen runs whose boxes wait for the user: the desk is covered before a box, and
+// the run ends once the box is dismissed. An idle desk must not stay open behind a box
+// (the session locks only when the saver's process ends), and the covers, which stay,
+// would hide whatever the run drew next.
+bool boxEndsRun = false;
 }  // namespace
 
 void setWindowMetrics(int width, int height) {
@@ -42,6 +50,7 @@ void setWindowMetrics(int width, int height) {
 }
 
 SaverApp::SaverApp(LaunchOptions* options) : window(nullptr), launchOptions(options) {
+    if (options->mode != Preview) boxEndsRun = platform::hideDeskBehindBoxes(coverWholeDesk);
     initWindowingLibrary();
     computeWindowSize();
     openWindow();
@@ -52,6 +61,7 @@ void SaverApp::initWindowingLibrary() {
     glfwSetErrorCallback(onLibraryError);
     if (!glfwInit()) {
         platform::showMessageBox("Failed to initialize GLFW", "Debug", platform::MessageIcon::Information);
+        if (boxEndsRun) exitNow();
     }
 }
 
@@ -90,6 +100,11 @@ void SaverApp::openWindow() {
             glfwWindowHint(GLFW_BLUE_BITS, mode->blueBits);
             glfwWindowHint(GLFW_REFRESH_RATE, mode->refreshRate);
         }
+        // The library turns the desk's own screen saver (on Windows the mouse trails) off
+        // for a full-screen window, and back on only when it destroys the window, which most
+        // ways out of a run never do. What was there before goes back at exit, whichever way.
+        platform::keepDeskSettings();
+        std::atexit(platform::restoreDeskSettings);
         window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, kTitle, glfwGetPrimaryMonitor(), nullptr);
     }
     if (!window) {
@@ -130,7 +145,6 @@ void SaverApp::checkDriver() {
     }
     canDraw = false;
     if (launchOptions->mode == Preview) return;
-    glfwDestroyWindow(window);  // a full-screen window would hide the box
     platform::showMessageBox(shortfall.c_str(), "Debug", platform::MessageIcon::Information);
     glfwTerminate();
     exitNow();
@@ -141,17 +155,29 @@ void SaverApp::checkDriver() {
 void SaverApp::watchDesk() {
     glfwSetWindowUserPointer(window, this);
     glfwSetWindowFocusCallback(window, onWindowFocus);
-    glfwFocusWindow(window);  // an X server without a window manager gives it no focus
+    // Windows gave the window the focus inside creation, before the callback was in place.
+    // A program that has come to the front since reaches the saver only when it next
+    // handles messages: that focus-out must count, and asking for the focus again here
+    // would only take it back from the program.
+    if (platform::focusGivenAtCreation()) hadFocus = glfwGetWindowAttrib(window, GLFW_FOCUSED) != 0;
+    if (!hadFocus) glfwFocusWindow(window);  // an X server without a window manager gives it no focus
     platform::letDisplaySleep(window);
     covers = new DeskCovers(window);
+    // The window now lies on the list's primary monitor, which may differ in size from
+    // the library's idea of it: the first frame is drawn at the size it has.
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(window, &width, &height);
+    setWindowMetrics(width, height);
 }
 
 void SaverApp::tendDesk() {
     if (covers && covers->tend()) exitNow();
-    // Windows hands over the focus while the window is made, before the callback is in
-    // place. The window's state is read only after events were polled: on an X server
-    // without a window manager, taking the focus first reports a focus-out from the
-    // pointer's pseudo-focus, which must not count as a loss.
+    if (covers && covers->noMonitorLeft()) noMonitorLeft = true;
+    // The focus may come without an event the callback saw. The window's state is read
+    // only after events were polled: on an X server without a window manager, taking the
+    // focus first reports a focus-out from the pointer's pseudo-focus, which must not
+    // count as a loss.
     if (!hadFocus) hadFocus = glfwGetWindowAttrib(window, GLFW_FOCUSED) != 0;
 }
 
@@ -195,6 +221,7 @@ void SaverApp::onWindowFocus(GLFWwindow* target, int focused) {
 
 void SaverApp::onLibraryError(int, const char* description) {
     platform::showMessageBox(description, "Error", platform::MessageIcon::Information);
+    if (boxEndsRun) exitNow();
 }
 
 bool loadGLEntryPoints() {

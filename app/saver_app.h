@@ -33,12 +33,15 @@ public:
     DeskCovers* covers = nullptr;
     bool hadFocus = false;
     bool focusLost = false;
+    // No monitor is left to show the picture on: the saver ends as Escape ends it.
+    bool noMonitorLeft = false;
     // False where the driver lacks what the scene calls: a preview then draws nothing and
     // waits for its host to go (full-screen runs end at start-up instead).
     bool canDraw = true;
 
     // Once per frame in full-screen modes, after event polling: a key or mouse button on a
-    // cover ends the process as one on the window does; covers follow the monitors.
+    // cover ends the process as one on the window does; the picture and the covers follow
+    // the monitors.
     void tendDesk();
 
     static void setWindowIcon(GLFWwindow* window);

@@ -1,13 +1,19 @@
 # Linux: XScreenSaver looks for hacks in libexec/xscreensaver and for their settings
 # files in share/xscreensaver/config; the manual page and the package's documents go
 # where Debian keeps them. Windows: `dist` puts the .scr where a user can right-click
-# it and choose Install.
+# it and choose Install, in a folder that names its width, so that both builds sit
+# side by side under one name.
 if(WIN32)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(dist_folder "${PROJECT_SOURCE_DIR}/dist/windows-x64")
+  else()
+    set(dist_folder "${PROJECT_SOURCE_DIR}/dist/windows-x86")
+  endif()
   add_custom_target(dist
-    COMMAND ${CMAKE_COMMAND} -E make_directory "${PROJECT_SOURCE_DIR}/dist"
-    COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:ondalith>" "${PROJECT_SOURCE_DIR}/dist/"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${dist_folder}"
+    COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:ondalith>" "${dist_folder}/"
     DEPENDS ondalith
-    COMMENT "dist/Ondalith.scr")
+    COMMENT "${dist_folder}/Ondalith.scr")
 else()
   # Compressed as Debian wants them: best compression, no name or time stamp inside.
   set(docs "${CMAKE_BINARY_DIR}/docs")

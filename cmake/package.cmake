@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in the Linux build tree (or the `package` target)
 # writes ondalith_<version>_amd64.deb from the install rules. The version is the
-# project's; Depends comes from the libraries the program links (dpkg-shlibdeps).
+# project's; Depends comes from the libraries the program links (dpkg-shlibdeps) and
+# from those it opens by name at run time, which no dynamic section shows.
 if(WIN32)
   return()
 endif()
@@ -25,6 +26,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kestrova.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened with dlopen: libGL.so.1 by the windowing library's GLX code and by the GL
+# loader (without it no window opens), and the X extensions the windowing library loads
+# at start (libXcursor.so.1 hides the pointer; libXi.so.6, libXinerama.so.1,
+# libXrender.so.1, libXxf86vm.so.1). libXrandr.so.2 and libX11-xcb.so.1 are linked too,
+# so dpkg-shlibdeps names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libxcursor1, libxi6, libxinerama1, libxrender1, libxxf86vm1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xscreensaver)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

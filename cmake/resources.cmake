@@ -18,6 +18,12 @@ foreach(part MAJOR MINOR PATCH TWEAK)
 endforeach()
 list(JOIN ONDALITH_VERSION_PARTS "," ONDALITH_VERSION_COMMAS)
 list(JOIN ONDALITH_VERSION_PARTS "." ONDALITH_VERSION_DOTTED)
+# The manifest names the architecture the loader must match it against.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(ONDALITH_MANIFEST_ARCH amd64)
+else()
+  set(ONDALITH_MANIFEST_ARCH x86)
+endif()
 configure_file("${PROJECT_SOURCE_DIR}/resources/version.h.in" "${ONDALITH_GENERATED}/ondalith_version.h" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/resources/ondalith.manifest.in" "${ONDALITH_GENERATED}/ondalith.manifest" @ONLY)
 

@@ -1,6 +1,7 @@
 #pragma once
 // A screensaver must let the system turn the display off: the power plan's timeout and
-// the system's own requests to blank the screen go on while it runs.
+// the system's own requests to power the display down go on while it runs. A request to
+// start the screensaver is dropped: one runs already.
 
 struct GLFWwindow;
 

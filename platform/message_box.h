@@ -8,4 +8,10 @@ enum class MessageIcon { Information, Warning };
 
 void showMessageBox(const char* text, const char* caption, MessageIcon icon);
 
+// For a full-screen run, which must not leave the desk open while a box waits for the
+// user: from this call on, coverDesk runs before each box (it puts black covers over
+// every monitor) and the box is topmost, in front of them. True where boxes are windows
+// that wait (Windows); false where they are lines on stderr (Linux), and nothing changes.
+bool hideDeskBehindBoxes(void (*coverDesk)());
+
 }  // namespace ondalith::platform

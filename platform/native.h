@@ -7,7 +7,8 @@
 namespace ondalith::platform {
 
 // A window of another program (the screensaver host's preview window, or the window
-// an X screensaver daemon hands over). Both systems' handles fit in 32 bits.
-using NativeWindow = std::uint32_t;
+// an X screensaver daemon hands over), as wide as a pointer: a 64-bit Windows host
+// hands over a 64-bit handle.
+using NativeWindow = std::uintptr_t;
 
 }  // namespace ondalith::platform

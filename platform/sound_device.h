@@ -49,6 +49,8 @@ class SoundSystem {
 public:
     // Opens the default device; on failure *device is left null.
     virtual SoundResult createDevice(SoundDevice** device) = 0;
+    // The pause between attempts to open the device. The calling thread's windows go on
+    // handling their messages meanwhile, so input during the pause acts as at any time.
     virtual void sleep(std::uint32_t milliseconds) = 0;
 
 protected:

@@ -7,12 +7,12 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev dpkg-dev python3-glad python3-numpy glslang-tools libgtest-dev
   libx11-dev libx11-xcb-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libxft-dev
   libgl-dev libegl-dev fonts-dejavu-core
-  g++-mingw-w64-i686 wine wine32:i386
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
   libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libxrandr2:i386 libxrender1:i386
   libxi6:i386 libxcursor1:i386 libxcomposite1:i386 libxinerama1:i386 libxxf86vm1:i386
   libxfixes3:i386
   xvfb xauth xdotool x11-apps x11-utils imagemagick xscreensaver xscreensaver-gl
-  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  xserver-xorg-core xserver-xorg-video-dummy xserver-xephyr x11-xserver-utils
   lintian mandoc
 )
 

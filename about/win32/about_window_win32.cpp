@@ -22,9 +22,8 @@ COLORREF colour(about::Rgb c) { return RGB(c.r, c.g, c.b); }
 
 void showError(const char* text) { MessageBoxA(nullptr, text, "Error!", MB_OK | MB_ICONWARNING); }
 
-void paint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+// The panel: the background colour over the whole client area, and the logo.
+void paintPanel(HWND window, HDC dc) {
     RECT client;
     GetClientRect(window, &client);
     // An opaque output of no characters fills the rectangle with the background colour.
@@ -39,6 +38,12 @@ void paint(HWND window) {
         SelectObject(memory, previous);
         DeleteDC(memory);
     }
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    paintPanel(window, dc);
     EndPaint(window, &ps);
 }
 
@@ -68,6 +73,22 @@ LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
         SetBkColor(dc, colour(about::kBackground));
         return reinterpret_cast<LRESULT>(backgroundBrush);
     }
+    // A button in the system's visual style has rounded corners and paints what lies
+    // behind them by asking for its parent's background: these three answers give it the
+    // panel's green, not the class background's white (which would also flash on every
+    // repaint before WM_PAINT covers it).
+    case WM_CTLCOLORBTN:
+        SetBkColor(reinterpret_cast<HDC>(wParam), colour(about::kBackground));
+        return reinterpret_cast<LRESULT>(backgroundBrush);
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush);
+        return 1;
+    }
+    case WM_PRINTCLIENT:
+        paintPanel(window, reinterpret_cast<HDC>(wParam));
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

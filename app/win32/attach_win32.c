@@ -2,6 +2,12 @@
 // record is built as glfwCreateWindow builds one, but its handle is the host's window.
 #include "internal.h"
 
+// The record below mirrors this release's internal.h field by field; another release
+// may lay it out otherwise, so it must be checked before the version moves.
+#if GLFW_VERSION_MAJOR != 3 || GLFW_VERSION_MINOR != 3 || GLFW_VERSION_REVISION != 8
+#error "app/win32/attach_win32.c is written against GLFW 3.3.8's internal window record"
+#endif
+
 #include "app/attach.h"
 
 // One saver process attaches once; the table keeps what detaching needs.

@@ -12,12 +12,15 @@ WNDPROC libraryProc = nullptr;
 // A window procedure in front of the windowing library's. While the library holds a
 // monitor it keeps the display on: it sets ES_DISPLAY_REQUIRED each time it takes the
 // monitor (on opening, and again when a minimised window is restored, which reaches it
-// as WM_SIZE), and it answers the system's requests to blank the screen with 0, so that
-// DefWindowProc never sees them.
+// as WM_SIZE), and it answers the system's requests to blank the screen with 0. Here
+// SC_MONITORPOWER reaches DefWindowProc, so the display may sleep. SC_SCREENSAVE stays
+// answered with 0: DefWindowProc would start the configured saver, which would take the
+// foreground and end this one.
 LRESULT CALLBACK frontProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SYSCOMMAND) {
         const WPARAM command = wParam & 0xfff0;
-        if (command == SC_MONITORPOWER || command == SC_SCREENSAVE) return DefWindowProcW(window, message, wParam, lParam);
+        if (command == SC_MONITORPOWER) return DefWindowProcW(window, message, wParam, lParam);
+        if (command == SC_SCREENSAVE) return 0;
     }
     const LRESULT result = CallWindowProcW(libraryProc, window, message, wParam, lParam);
     if (message == WM_SIZE) SetThreadExecutionState(ES_CONTINUOUS);

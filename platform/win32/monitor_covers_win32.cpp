@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#define GLFW_EXPOSE_NATIVE_WIN32
+#include <GLFW/glfw3.h>
+#include <GLFW/glfw3native.h>
+
 #include "platform/monitor_covers.h"
 
 namespace ondalith::platform {
@@ -42,9 +46,15 @@ bool registerClass() {
     }();
     return registered;
 }
-BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
-    reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
-        ScreenRect{r->left, r->top, r->right - r->left, r->bottom - r->top});
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT r, LPARAM list) {
+    auto* rects = reinterpret_cast<std::vector<ScreenRect>*>(list);
+    const ScreenRect rect{r->left, r->top, r->right - r->left, r->bottom - r->top};
+    MONITORINFO info{sizeof(info)};
+    if (GetMonitorInfoW(monitor, &info) && (info.dwFlags & MONITORINFOF_PRIMARY)) {
+        rects->insert(rects->begin(), rect);
+    } else {
+        rects->push_back(rect);
+    }
     return TRUE;
 }
 }  // namespace
@@ -53,6 +63,12 @@ std::vector<ScreenRect> monitorRects() {
     std::vector<ScreenRect> rects;
     EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&rects));
     return rects;
+}
+
+void placeFullScreenWindow(GLFWwindow* window, const ScreenRect& rect) {
+    if (rect.width <= 0 || rect.height <= 0) return;
+    SetWindowPos(glfwGetWin32Window(window), nullptr, rect.x, rect.y, rect.width, rect.height,
+                 SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
 }
 
 CoverWindow* openCover(const ScreenRect& rect) {

@@ -74,7 +74,31 @@ public:
         if (SUCCEEDED(r) && opened) *device = new DirectSoundDevice(opened);
         return r;
     }
-    void sleep(std::uint32_t milliseconds) override { Sleep(milliseconds); }
+    // The saver's window (or its preview child) already exists while the device is
+    // retried: a plain sleep would leave it unanswered for seconds, black, deaf to keys
+    // and "Not Responding" to the system, with a preview's host stalled behind it. So the
+    // thread's messages are handled while the pause runs; a key still ends the saver.
+    void sleep(std::uint32_t milliseconds) override {
+        const DWORD start = GetTickCount();
+        bool quit = false;
+        int quitCode = 0;
+        for (;;) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT) {
+                    quit = true;  // for the loop that owns the thread, after the pause
+                    quitCode = static_cast<int>(message.wParam);
+                    continue;
+                }
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            const DWORD elapsed = GetTickCount() - start;
+            if (elapsed >= milliseconds) break;
+            MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds - elapsed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        }
+        if (quit) PostQuitMessage(quitCode);
+    }
 };
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xinerama.h>
 #include <X11/extensions/Xrandr.h>
 #include <unistd.h>
+
+#define GLFW_EXPOSE_NATIVE_X11
+#include <GLFW/glfw3.h>
+#include <GLFW/glfw3native.h>
 
 #include "platform/monitor_covers.h"
 #include "platform/x11/x11_connection.h"
@@ -36,30 +41,75 @@ bool endsSaver(const XEvent& e) {
         default: return false;
     }
 }
+
+// Where the server says its monitors are. RandR's monitors where RandR drives the
+// screen's CRTCs. A server without them (heads joined by Xinerama, nested servers)
+// still answers RandR, but with one monitor the size of its first head; its Xinerama
+// heads are the monitors there (the primary is head 0, as RandR's emulation of
+// Xinerama lists it too). Otherwise the whole screen is one monitor.
+enum class MonitorSource { RandR, Xinerama, WholeScreen };
+
+MonitorSource monitorSource(Display* d) {
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (XRRQueryExtension(d, &event, &error) && XRRQueryVersion(d, &major, &minor) &&
+        (major > 1 || (major == 1 && minor >= 5))) {
+        XRRScreenResources* resources = XRRGetScreenResourcesCurrent(d, DefaultRootWindow(d));
+        const bool crtcs = resources && resources->ncrtc > 0;
+        if (resources) XRRFreeScreenResources(resources);
+        if (crtcs) return MonitorSource::RandR;
+    }
+    if (XineramaQueryExtension(d, &event, &error) && XineramaIsActive(d)) return MonitorSource::Xinerama;
+    return MonitorSource::WholeScreen;
+}
+
+std::vector<ScreenRect> randrMonitors(Display* d) {
+    int count = 0;
+    XRRMonitorInfo* monitors = XRRGetMonitors(d, DefaultRootWindow(d), True, &count);
+    std::vector<ScreenRect> rects;
+    for (int i = 0; i < count; ++i) {
+        const ScreenRect r{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
+        if (monitors[i].primary) {
+            rects.insert(rects.begin(), r);
+        } else {
+            rects.push_back(r);
+        }
+    }
+    if (monitors) XRRFreeMonitors(monitors);
+    return rects;
+}
+
+std::vector<ScreenRect> xineramaHeads(Display* d) {
+    int count = 0;
+    XineramaScreenInfo* heads = XineramaQueryScreens(d, &count);
+    std::vector<ScreenRect> rects;
+    for (int i = 0; i < count; ++i) rects.push_back(ScreenRect{heads[i].x_org, heads[i].y_org, heads[i].width, heads[i].height});
+    if (heads) XFree(heads);
+    return rects;
+}
 }  // namespace
 
-// RandR's monitors, as the windowing library places its full-screen window by them; a
-// server without RandR 1.5 has one monitor, its whole screen.
 std::vector<ScreenRect> monitorRects() {
     Display* d = x11::display();
     if (!d) return {};
-    static const bool randrMonitors = [d] {
-        int event = 0, error = 0, major = 0, minor = 0;
-        return XRRQueryExtension(d, &event, &error) && XRRQueryVersion(d, &major, &minor) &&
-               (major > 1 || (major == 1 && minor >= 5));
-    }();
-    if (randrMonitors) {
-        int count = 0;
-        XRRMonitorInfo* monitors = XRRGetMonitors(d, DefaultRootWindow(d), True, &count);
-        std::vector<ScreenRect> rects;
-        for (int i = 0; i < count; ++i) {
-            rects.push_back(ScreenRect{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height});
-        }
-        if (monitors) XRRFreeMonitors(monitors);
-        return rects;
+    static const MonitorSource source = monitorSource(d);
+    if (source == MonitorSource::RandR) return randrMonitors(d);
+    if (source == MonitorSource::Xinerama) {
+        std::vector<ScreenRect> heads = xineramaHeads(d);
+        if (!heads.empty()) return heads;
     }
     const Screen* screen = DefaultScreenOfDisplay(d);
     return {ScreenRect{0, 0, WidthOfScreen(screen), HeightOfScreen(screen)}};
+}
+
+// Without a window manager the window is override-redirect and goes where it is told;
+// a window manager keeps a full-screen window on its own idea of the monitor, which
+// comes from the same server.
+void placeFullScreenWindow(GLFWwindow* window, const ScreenRect& rect) {
+    if (rect.width <= 0 || rect.height <= 0) return;
+    Display* d = glfwGetX11Display();
+    XMoveResizeWindow(d, glfwGetX11Window(window), rect.x, rect.y, static_cast<unsigned>(rect.width),
+                      static_cast<unsigned>(rect.height));
+    XFlush(d);
 }
 
 // Override-redirect: no window manager frames, moves or focuses a cover, and it lies

@@ -23,7 +23,7 @@ void GLAD_API_PTR countCompile(GLuint shader) {
 // The whole preview path in one process: attach to the host, draw into it, and end
 // once the host lets go of its window (here before the scene set-up).
 TEST(PreviewTest, DrawsIntoTheHostAndEndsWhenTheHostLetsGo) {
-    const std::uint32_t host = createHostWindow(200, 150);
+    const platform::NativeWindow host = createHostWindow(200, 150);
     ASSERT_NE(host, 0u);
     static LaunchOptions options{Preview, host};
     launchOptions = &options;

@@ -1,17 +1,17 @@
 #pragma once
 // A host window of the test's own, standing in for the screensaver host's preview window.
-#include <cstdint>
+#include "platform/native.h"
 
 struct GLFWwindow;
 
 namespace ondalith::test {
 
-std::uint32_t createHostWindow(int width, int height);
+platform::NativeWindow createHostWindow(int width, int height);
 // What a host does to end the preview: disable the window (Windows) or destroy it (X).
-void letGoOfHostWindow(std::uint32_t host);
+void letGoOfHostWindow(platform::NativeWindow host);
 // The saver's window is bound to the host: Windows checks the "GLFW" property and that
 // the host's message procedure was replaced; X checks that the saver's window sits
 // inside the host.
-bool attachedTo(std::uint32_t host, GLFWwindow* window);
+bool attachedTo(platform::NativeWindow host, GLFWwindow* window);
 
 }  // namespace ondalith::test

@@ -25,10 +25,12 @@ stop_xvfb() {
     XVFB_PID=
 }
 
-# pixel X Y [window]: prints "R G B" (0-255) of one screen pixel.
+# pixel X Y [window]: prints "R G B" (0-255) of one screen pixel, read from
+# $PIXEL_DISPLAY where the screen is shown on another server.
 pixel() {
     local window=${3:-root}
-    import -window "$window" -crop "1x1+$1+$2" -depth 8 rgb:- 2>/dev/null | od -An -tu1 | tr -s ' ' | sed 's/^ //'
+    DISPLAY=${PIXEL_DISPLAY:-$DISPLAY} import -window "$window" -crop "1x1+$1+$2" -depth 8 rgb:- 2>/dev/null |
+        od -An -tu1 | tr -s ' ' | sed 's/^ //'
 }
 
 # near "R G B" "R G B" [tolerance]: true when every channel is within tolerance.

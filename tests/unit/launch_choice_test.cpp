@@ -17,7 +17,7 @@ std::string shown(const Args& args, const char* variable) {
     return out;
 }
 
-void expectRun(const Args& args, const char* variable, SaverMode mode, std::uint32_t window, bool rule) {
+void expectRun(const Args& args, const char* variable, SaverMode mode, platform::NativeWindow window, bool rule) {
     const LaunchChoice c = chooseLaunch(args, variable);
     EXPECT_EQ(c.action, LaunchChoice::Run) << shown(args, variable);
     EXPECT_EQ(c.options.mode, mode) << shown(args, variable);
@@ -98,7 +98,8 @@ TEST(LaunchChoiceTest, TheWindowsSwitchesGoThroughTheirTableAsBeforeAndUnknownDa
     expectRun({}, nullptr, None, 0, true);
     expectRun({"/s"}, nullptr, Screensaver, 0, true);
     expectRun({"/p", "1234"}, nullptr, Preview, 1234, true);
-    expectRun({"/p", "-1"}, nullptr, Preview, 0xffffffffu, true);  // a negative number is no switch
+    // a negative number is no switch; it wraps as the handle's width does
+    expectRun({"/p", "-1"}, nullptr, Preview, ~platform::NativeWindow{0}, true);
     expectRun({"/c"}, nullptr, Configure, 0, true);
     expectRun({"/c:1234"}, nullptr, Configure, 1234, true);
     expectRun({"-", "--", "/S"}, nullptr, None, 0, true);

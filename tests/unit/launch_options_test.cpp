@@ -10,7 +10,7 @@ namespace {
 struct Case {
     const char* commandLine;
     SaverMode mode;
-    std::uint32_t parentWindow;
+    platform::NativeWindow parentWindow;
 };
 
 TEST(ParseCommandLineTest, TableOfSwitches) {
@@ -54,11 +54,16 @@ TEST(ParseCommandLineTest, TextEndingAtTheSwitchNeverReadsPastItsEnd) {
     EXPECT_EQ(parseCommandLine(nullptr).mode, None);
 }
 
-TEST(ParseCommandLineTest, OversizedHandlesWrapModulo32Bits) {
-    EXPECT_EQ(parseCommandLine("/p 4294967295").parentWindow, 4294967295u);
-    EXPECT_EQ(parseCommandLine("/p 4294967296").parentWindow, 0u);
-    EXPECT_EQ(parseCommandLine("/p 4294967297").parentWindow, 1u);
-    EXPECT_EQ(parseCommandLine("/p -1").parentWindow, 4294967295u);
+// A handle is as wide as a pointer: 64-bit hosts hand over 64-bit handles, and the
+// value wraps only beyond that width.
+TEST(ParseCommandLineTest, HandlesTakeThePointerWidthAndWrapBeyondIt) {
+    const bool wide = sizeof(platform::NativeWindow) == 8;
+    const platform::NativeWindow all = ~platform::NativeWindow{0};
+    const std::string beyond = wide ? "18446744073709551616" : "4294967296";  // 2^N
+    EXPECT_EQ(parseCommandLine(("/p " + std::to_string(all)).c_str()).parentWindow, all);
+    EXPECT_EQ(parseCommandLine(("/p " + beyond).c_str()).parentWindow, 0u);
+    EXPECT_EQ(parseCommandLine("/p -1").parentWindow, all);
+    EXPECT_EQ(parseCommandLine("/p 4294967297").parentWindow, wide ? platform::NativeWindow{4294967297u} : 1u);
     EXPECT_EQ(parseCommandLine("/p 99999999999999999999999999").mode, Preview);
 }
 

@@ -49,5 +49,20 @@ TEST(RunSettingsTest, AnUnusableDelayGivesOneLineAndTheDefault) {
     EXPECT_EQ(complaints.size(), 1u);
 }
 
+TEST(RunSettingsTest, ASwitchAfterDelayIsNotItsValueAndKeepsItsMeaning) {
+    for (const char* next : {"--root", "-window-id", "/s", "/c:5", "/"}) {
+        std::vector<std::string> args{"--delay", next, "7"};
+        std::vector<std::string> complaints;
+        const RunSettings s = takeRunSettings(args, complaints);
+        EXPECT_EQ(s.delayMicroseconds, 0u) << next;
+        EXPECT_EQ(complaints, std::vector<std::string>{"--delay has no value; using 0"}) << next;
+        EXPECT_EQ(args, (std::vector<std::string>{next, "7"})) << next;
+    }
+    std::vector<std::string> args{"-delay", "--fps"};
+    std::vector<std::string> complaints;
+    EXPECT_TRUE(takeRunSettings(args, complaints).showFps);
+    EXPECT_TRUE(args.empty());
+}
+
 }  // namespace
 }  // namespace ondalith

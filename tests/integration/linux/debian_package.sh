@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package: cpack makes ondalith_<version>_amd64.deb with the hack, its
 # settings file, the manual page, the copyright and a changelog; the control fields name
-# the package of every library the program needs, recommend xscreensaver and put it in
-# x11; lintian finds no error. Unpacked into a throwaway root (never /usr), the hack
-# from the package runs under the real daemon.
+# the package of every library the program needs (linked, or opened by name at run
+# time), recommend xscreensaver and put it in x11; lintian finds no error. Unpacked into
+# a throwaway root (never /usr), the hack from the package runs under the real daemon.
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/xscreensaver.sh"
@@ -34,7 +34,24 @@ depends=$(field Depends)
 depends_names=$(sed 's/ *([^)]*)//g; s/ *[,|] */\n/g' <<<"$depends")
 dpkg -x "$deb" "$work/root"
 hack="$work/root/usr/libexec/xscreensaver/ondalith"
-for lib in $(readelf -d "$hack" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+start_xvfb 1280x720x24 || exit 1
+trap daemon_cleanup EXIT  # start_xvfb set a trap of its own
+
+# Libraries opened by name at run time are in no dynamic section: the names the hack
+# holds (the windowing library's and the GL loader's), less those of the context kinds
+# and of Vulkan, which it never asks for. A run must open none of those and no other.
+unasked='^lib(EGL|GLES|OSMesa|vulkan)'
+held=$(strings -a "$hack" | grep -E '^lib[A-Za-z0-9_+-]+\.so\.[0-9]+$' | sort -u)
+LD_DEBUG=files LD_DEBUG_OUTPUT="$work/ld" timeout 60 "$hack" /s >/dev/null 2>&1 & run=$!
+[ -n "$(wait_for_window '^Ondalith Screensaver$' 60)" ] || fail "the packaged hack shows no window"
+kill "$run"; wait "$run"
+opened=$(sed -n "s|.*file=\([^ ]*\) .*dynamically loaded by $hack .*|\1|p" "$work"/ld.* | sort -u)
+grep -qx 'libGL\.so\.1' <<<"$opened" || fail "the run shows no library opened by name: $opened"
+for lib in $opened; do
+    grep -qxF "$lib" <<<"$held" && ! grep -qE "$unasked" <<<"$lib" || fail "a run opened $lib, which this check leaves out"
+done
+echo "ok: a run opens by name:" $opened
+for lib in $(readelf -d "$hack" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p') $(grep -vE "$unasked" <<<"$held"); do
     owner=$(dpkg -S "*/x86_64-linux-gnu/$lib" 2>/dev/null | cut -d: -f1 | sort -u | head -n 1)
     [ -n "$owner" ] || fail "no package ships $lib"
     grep -qxF "$owner" <<<"$depends_names" || fail "Depends lacks $owner (for $lib): $depends"
@@ -54,7 +71,5 @@ grep -v 'root privileges' "$work/lintian.log"
 [ "$status" -eq 0 ] || fail "lintian reports errors"
 echo "ok: lintian finds no error"
 
-start_xvfb 1280x720x24 || exit 1
-trap daemon_cleanup EXIT  # start_xvfb set a trap of its own
 start_daemon "$hack" "$work"
 daemon_runs_hack

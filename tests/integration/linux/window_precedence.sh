@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The window that the daemon forms name is the one drawn into: --window-id wins over
 # --root and XSCREENSAVER_WINDOW in either order, and an unknown dash switch beside
-# them changes nothing but a line on stderr; --root alone runs full screen. None of
-# these runs takes the single-instance marker.
+# them changes nothing but a line on stderr, and so does a --delay without its number in
+# front of --root; --root alone runs full screen. None of these runs takes the
+# single-instance marker.
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 start_xvfb 800x600x24 || exit 1
@@ -45,6 +46,15 @@ read -r _ size <<<"$(children "$A")"
 [ "$(cat "$work/c.err")" = 'ondalith: ignoring the unknown switch "-install"' ] || fail "-install: $(cat "$work/c.err")"
 echo "ok: --window-id wins over --root and XSCREENSAVER_WINDOW in either order"
 kill "$a" "$c"; wait "$a" "$c"
+
+XSCREENSAVER_WINDOW=$B timeout 60 "$ONDALITH" --delay --root >/dev/null 2>"$work/d.err" & d=$!
+drawn 160 420 || fail "nothing drawn in XSCREENSAVER_WINDOW by --delay --root: $(cat "$work/d.err")"
+read -r _ size <<<"$(children "$B")"
+[ "$size" = "320x240+0+0" ] || fail "the saver's window in XSCREENSAVER_WINDOW is '$size' with --delay --root"
+[ -z "$(xdotool search --name '^Ondalith Screensaver$')" ] || fail "--delay --root opened a full-screen window"
+[ "$(cat "$work/d.err")" = 'ondalith: --delay has no value; using 0' ] || fail "--delay --root said: $(cat "$work/d.err")"
+echo "ok: --delay takes no switch for its number: --delay --root draws into XSCREENSAVER_WINDOW"
+kill "$d"; wait "$d"
 
 timeout 60 "$ONDALITH" --root >/dev/null 2>&1 & r=$!
 full=$(wait_for_window '^Ondalith Screensaver$')

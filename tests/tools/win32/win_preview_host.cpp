@@ -66,8 +66,8 @@ HWND makeHost(const char* className) {
 }
 
 bool startSaver(const char* saver, HWND host, PROCESS_INFORMATION& pi) {
-    std::string command = "\"" + std::string(saver) + "\" /p " +
-                          std::to_string(static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host)));
+    // The whole pointer, as the system's host writes it (unsigned long is 32 bits on Windows).
+    std::string command = "\"" + std::string(saver) + "\" /p " + std::to_string(reinterpret_cast<UINT_PTR>(host));
     STARTUPINFOA si{sizeof(si)};
     return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi) != FALSE;
 }

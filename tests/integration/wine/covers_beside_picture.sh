@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# No cover ever lies over the picture, even where a monitor reaches beyond it: a larger
+# clone of the primary, and the primary's own mode growing while the saver runs (see
+# tools/monitor-covers.sh).
+set -u
+. "$TEST_TOOLS/xvfb.sh"
+. "$TEST_TOOLS/wine-env.sh"
+. "$TEST_TOOLS/xorg-dummy.sh"
+start_xorg_dummy 640x480+0+0 800x600+0+0 || exit 1
+wine_env
+trap 'wine_stop; stop_xorg_dummy' EXIT
+. "$TEST_TOOLS/monitor-covers.sh"
+start_saver() {
+    timeout 120 wine "$ONDALITH" /s &
+    pid=$!
+}
+DEADLINE=60
+
+check_clone_and_grown_mode

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The picture's monitor goes away while the saver runs: the picture moves, full screen,
+# to the new primary; with no monitor left the saver ends with 0 (see
+# tools/monitor-covers.sh).
+set -u
+. "$TEST_TOOLS/xvfb.sh"
+. "$TEST_TOOLS/wine-env.sh"
+. "$TEST_TOOLS/xorg-dummy.sh"
+start_xorg_dummy 640x480+0+0 800x600+640+0 || exit 1
+wine_env
+trap 'wine_stop; stop_xorg_dummy' EXIT
+. "$TEST_TOOLS/monitor-covers.sh"
+start_saver() {
+    timeout 120 wine "$ONDALITH" /s &
+    pid=$!
+}
+DEADLINE=60
+
+check_picture_monitor_lost
