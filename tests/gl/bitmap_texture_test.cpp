@@ -109,13 +109,42 @@ TEST(BitmapTextureTest, EveryPictureFormatGivesTheSameBottomUpTexels) {
     }
 }
 
+// Texels of the generated scene pictures whose bytes were read out of the files apart
+// from the saver's reader: x, texture row (0 at the bottom), R, G, B.
+struct KnownTexel {
+    int x, row;
+    std::uint8_t rgb[3];
+};
+constexpr int kKnownTexels = 4;
+const KnownTexel kBackgroundTexels[kKnownTexels] = {
+    {0, 2047, {7, 9, 29}}, {1290, 767, {156, 94, 118}}, {300, 547, {87, 53, 53}}, {1024, 0, {11, 13, 36}}};
+const KnownTexel kAtlasTexels[kKnownTexels] = {
+    {128, 895, {255, 0, 0}},  // tile 0's middle, at the top left
+    {128, 127, {0, 0, 0}},    // tile 12's middle, at the bottom left
+    {255, 923, {128, 128, 128}},
+    {640, 639, {255, 0, 0}}};
+
 TEST(BitmapTextureTest, ScenePicturesGiveEveryTexelAsTheDividedBytes) {
     GLContext context;
     ASSERT_TRUE(context.ok());
-    for (auto [id, size] : {std::pair<std::uint16_t, int>{IDB_BACKGROUND, 2048}, {IDB_HEIGHT_ATLAS, 1024}}) {
+    struct Picture {
+        std::uint16_t id;
+        int size;
+        const KnownTexel* known;
+    } pictures[] = {{IDB_BACKGROUND, 2048, kBackgroundTexels}, {IDB_HEIGHT_ATLAS, 1024, kAtlasTexels}};
+    for (auto [id, size, known] : pictures) {
         SCOPED_TRACE(id);
         BitmapTexture texture(id, size);
         const std::vector<float> texels = readLevelZero(size);
+        // The comparison below shares the saver's reader; these do not, so a picture
+        // read upside down, mirrored or with its channels swapped fails here.
+        for (int k = 0; k < kKnownTexels; ++k) {
+            const float* t = &texels[(static_cast<std::size_t>(known[k].row) * size + known[k].x) * 4];
+            for (int c = 0; c < 3; ++c) {
+                volatile float expected = known[k].rgb[c] / 255.0f;
+                EXPECT_EQ(t[c], expected) << "texel " << known[k].x << ", " << known[k].row << " channel " << c;
+            }
+        }
         std::vector<std::uint8_t> bytes;
         ASSERT_TRUE(platform::loadBitmapPixels(id, size, size, bytes));
         std::size_t wrong = 0, first = 0;

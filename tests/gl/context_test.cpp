@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "render/gl_driver.h"
+#include "support/exit_guard.h"
 #include "support/gl_context.h"
 #include "support/gl_hook.h"
 
@@ -36,22 +34,4 @@ TEST(GLContextTest, AResetIsReadFromTheStatusEntryWhereThereIsOne) {
 
 }  // namespace ondalith::test
 
-namespace {
-bool testsFinished = false;
-
-// Code under test may end the process with status 0 (a shader that does not compile);
-// inside a test run that must read as a failure, not as success.
-void refuseEarlyExit() {
-    if (testsFinished) return;
-    std::fputs("The process ended in the middle of a test\n", stderr);
-    std::_Exit(1);
-}
-}  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    std::atexit(refuseEarlyExit);
-    const int result = RUN_ALL_TESTS();
-    testsFinished = true;
-    return result;
-}
+int main(int argc, char** argv) { return ondalith::test::runAllTestsRefusingEarlyExit(argc, argv); }

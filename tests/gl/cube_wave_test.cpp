@@ -20,11 +20,29 @@ constexpr int kInstances = 10000;
 constexpr int kVertices = 384;  // as many as the rounded cube has
 constexpr int kChunk = 48;      // vertices captured per draw, to keep the buffer small
 
-// Clip coordinates run to about 200: they must agree to 1e-3. Colours run to about 6
-// where the specular light is strong, and a GPU's pow may be built from exp2 and log2:
-// they must agree to 1e-4, relative above 1. The flicker's sine is bounded separately.
-constexpr double kClipTolerance = 1e-3;
-constexpr double kColourTolerance = 1e-4;
+// Where the GPU and the double-precision model part, and by how much:
+// - t is the same 32-bit float on both sides, and what the wave makes of it is exact or
+//   nearly so (t - 15 n is exact, the wave's row is off by less than 1e-5).
+// - The flicker's argument 2t + 1.8x + 1.7y is rounded to float twice: up to one ulp of
+//   the argument, which grows with t: 6.1e-5 below t = 240 s, 9.8e-4 at t = 4096 s and
+//   2.0e-3 at t = 8198 s (argument 16,742); reducing it for the sine costs about another
+//   ulp. The flicker then moves by up to 0.3 x 2 ulp: at t = 8198 s the green by 1.7e-3
+//   (relative) and the clip coordinates, through the z-shift of up to 5 x flicker, by 6e-3.
+//   No fixed tolerance takes that, so a vertex that misses at the cube's own flicker gets
+//   one that explains it from within the argument's slack (argumentSlack), the same for
+//   every vertex of its instance where it can. Below 240 s none needs it; from 4096 s on,
+//   3 to 10 % do, so the worst error of the others reads just below the limit there.
+// - What is left does not grow with t, and the tolerances are set from it, not from what
+//   a driver gave. Clip coordinates (below 256): a few roundings of ulp(256) / 2 = 7.6e-6
+//   in the position and the matrix product, about 3e-5; a GPU that blends texels with
+//   8-bit weights misses the ramp atlas's height by up to 2 x 1/256 x 1/512 = 1.5e-5, 4e-5
+//   after the z-shift: 7e-5 in all, 2e-4 allowed. Colours (to about 6, relative above 1):
+//   normalize, reflect and a pow built from exp2 and log2 stay within a few ulp, about
+//   1.2e-5; the same height error gives 1.9 x 2.92 x 0.6 x 1.5e-5 = 5e-5; the yellow shift
+//   adds 0.7 x the three channels' errors, so 3.1 x 6.2e-5 = 1.9e-4 in all, 2e-4 allowed.
+//   llvmpipe, after the fit: 2.0e-5 and 2.7e-5.
+constexpr double kClipTolerance = 2e-4;
+constexpr double kColourTolerance = 2e-4;
 
 std::string shaderText(std::uint16_t id) {
     const auto bytes = platform::findResource(platform::ResourceType::TextFile, id);
@@ -155,8 +173,9 @@ void flickerRange(double argument, double slack, double& low, double& high) {
 }
 
 struct Comparison {
-    long compared = 0, skipped = 0, failed = 0;
-    double worstClip = 0, worstColour = 0;
+    long compared = 0, skipped = 0, failed = 0, fitted = 0;
+    double worstClip = 0, worstColour = 0;    // at the cube's own flicker, where that passed
+    double fittedClip = 0, fittedColour = 0;  // at the fitted flicker, where the own one did not
 };
 
 void compareChunk(const float* gpu, int first, int count, const ReferenceAtlas& atlas, const CubeUniforms& uniforms,
@@ -169,6 +188,7 @@ void compareChunk(const float* gpu, int first, int count, const ReferenceAtlas& 
         }
         double low = 1.0, high = 1.0;
         if (cube.height > 0.0) flickerRange(cube.flickerArgument, argumentSlack(cube.flickerArgument), low, high);
+        double fittedFlicker = -1.0;  // the instance's, once a vertex needed it: one sine per instance
         for (int j = 0; j < count; ++j) {
             const int vertex = first + j;
             const float* out = gpu + (static_cast<size_t>(instance) * count + j) * 8;
@@ -185,7 +205,13 @@ void compareChunk(const float* gpu, int first, int count, const ReferenceAtlas& 
             // the GPU passes if one flicker within the sine's slack explains all of it.
             // A scan, narrowed three times around its best point, finds that flicker.
             auto badness = [&](double c, double k) { return std::max(c / kClipTolerance, k / kColourTolerance); };
-            if (badness(clip, colour) > 1.0 && low < high) {
+            const bool needsFit = badness(clip, colour) > 1.0 && low < high;
+            if (needsFit && fittedFlicker >= 0.0) {
+                double c, k;
+                errors(cubeVertex(cube, uniforms, v.position[vertex], v.normal[vertex], fittedFlicker), c, k);
+                if (badness(c, k) <= 1.0) clip = c, colour = k;
+            }
+            if (needsFit && badness(clip, colour) > 1.0) {
                 double best = badness(clip, colour), bestFlicker = std::clamp(flickerOf(cube.flickerArgument), low, high);
                 double step = (high - low) / 32.0, from = low;
                 for (int level = 0; level < 4; ++level) {
@@ -203,9 +229,16 @@ void compareChunk(const float* gpu, int first, int count, const ReferenceAtlas& 
                     from = std::max(low, bestFlicker - step);
                     step /= 8.0;
                 }
+                fittedFlicker = bestFlicker;
             }
-            result.worstClip = std::max(result.worstClip, clip);
-            result.worstColour = std::max(result.worstColour, colour);
+            if (needsFit) {
+                ++result.fitted;
+                result.fittedClip = std::max(result.fittedClip, clip);
+                result.fittedColour = std::max(result.fittedColour, colour);
+            } else {
+                result.worstClip = std::max(result.worstClip, clip);
+                result.worstColour = std::max(result.worstColour, colour);
+            }
             ++result.compared;
             if (clip > kClipTolerance || colour > kColourTolerance) {
                 if (++result.failed <= 5)
@@ -286,16 +319,22 @@ TEST(CubeWaveTest, GpuMatchesTheReferenceForEveryInstanceAndVertex) {
             compareChunk(gpu, first, kChunk, atlas, uniforms, vertices, result);
             glUnmapBuffer(GL_TRANSFORM_FEEDBACK_BUFFER);
         }
-        std::printf("t %9.3f: %ld vertices compared, %ld on a knife edge left out, worst clip %.2e, colour %.2e (relative above 1)\n",
-                    t, result.compared, result.skipped, result.worstClip, result.worstColour);
+        std::printf("t %9.3f: %ld vertices compared, %ld on a knife edge left out; at their own flicker worst clip %.2e, "
+                    "colour %.2e (relative above 1); %ld fitted to their instance's flicker, worst then %.2e, %.2e\n",
+                    t, result.compared, result.skipped, result.worstClip, result.worstColour, result.fitted,
+                    result.fittedClip, result.fittedColour);
         EXPECT_LE(result.skipped, 3 * 100 * kVertices) << "more than three rows left out at t " << t;
         EXPECT_EQ(result.failed, 0) << "t " << t;
         total.compared += result.compared;
         total.worstClip = std::max(total.worstClip, result.worstClip);
         total.worstColour = std::max(total.worstColour, result.worstColour);
+        total.fittedClip = std::max(total.fittedClip, result.fittedClip);
+        total.fittedColour = std::max(total.fittedColour, result.fittedColour);
     }
-    std::printf("all: %ld vertices, worst clip %.2e (limit %.0e), colour %.2e (limit %.0e)\n", total.compared,
-                total.worstClip, kClipTolerance, total.worstColour, kColourTolerance);
+    std::printf("all: %ld vertices; at their own flicker worst clip %.2e (limit %.0e), colour %.2e (limit %.0e); "
+                "fitted %.2e, %.2e\n",
+                total.compared, total.worstClip, kClipTolerance, total.worstColour, kColourTolerance, total.fittedClip,
+                total.fittedColour);
     glDisable(GL_RASTERIZER_DISCARD);
 }
 

@@ -87,7 +87,16 @@ protected:
     SceneState scene{2.5f};
 };
 
-std::vector<float> floats(const Mat4& m) { return std::vector<float>(m.data(), m.data() + 16); }
+// Column by column, to float precision (the largest element is 153).
+void expectMatrix(const std::vector<float>& sent, const std::vector<double>& wanted) {
+    ASSERT_EQ(sent.size(), wanted.size());
+    for (std::size_t i = 0; i < wanted.size(); ++i) EXPECT_NEAR(sent[i], wanted[i], 1e-4) << "element " << i;
+}
+
+// The fixture's camera: 50 degrees (f = 1 / tan 25 degrees), aspect 1, near 1, far 500,
+// and the eye at z = 150 looking down -z, which moves the world by -150 in z.
+constexpr double kF = 2.1445069205095586;
+constexpr double kDepth = -501.0 / 499.0, kDepthOffset = -1000.0 / 499.0;
 
 TEST_F(DrawableTest, CubeSendsMatricesThenLightAndTimeThenDrawsInstanced) {
     GLFWDrawableMesh* cube = make<GLFWDrawableMesh>(IDT_ROUNDED_CUBE_OBJ, IDT_ROUNDED_CUBE_MTL, 0.2f);
@@ -98,13 +107,13 @@ TEST_F(DrawableTest, CubeSendsMatricesThenLightAndTimeThenDrawsInstanced) {
     cube->draw(0);
 
     ASSERT_EQ(calls.size(), 12u);
-    const Mat4 pv = camera.projectionMatrix() * camera.activeViewMatrix();
     EXPECT_EQ(calls[0].location, location("model_world"));
-    EXPECT_EQ(calls[0].values, floats(model));
+    expectMatrix(calls[0].values, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, -3, 1});
     EXPECT_EQ(calls[1].location, location("world_projection"));
-    EXPECT_EQ(calls[1].values, floats(pv));
+    expectMatrix(calls[1].values, {kF, 0, 0, 0, 0, kF, 0, 0, 0, 0, kDepth, -1, 0, 0, -150 * kDepth + kDepthOffset, 150});
     EXPECT_EQ(calls[2].location, location("model_projection"));
-    EXPECT_EQ(calls[2].values, floats(pv * model));
+    expectMatrix(calls[2].values,
+                 {kF, 0, 0, 0, 0, kF, 0, 0, 0, 0, kDepth, -1, kF, 2 * kF, -153 * kDepth + kDepthOffset, 153});
     EXPECT_EQ(calls[3].kind, 'v');
     EXPECT_EQ(calls[3].location, location("light_pos"));
     EXPECT_EQ(calls[3].values, (std::vector<float>{0.5f, -0.25f, 2.0f}));

@@ -7,8 +7,18 @@
 #include "app/saver_app.h"
 #include "preview/test_host.h"
 #include "scene/scene.h"
+#include "support/exit_guard.h"
+#include "support/gl_hook.h"
 
 namespace ondalith::test {
+namespace {
+int shadersCompiled = 0;
+GLHook<PFNGLCOMPILESHADERPROC> compileHook;
+void GLAD_API_PTR countCompile(GLuint shader) {
+    ++shadersCompiled;
+    compileHook.real(shader);
+}
+}  // namespace
 
 // The whole preview path in one process: attach to the host, draw into it, and end
 // once the host lets go of its window (here before the scene set-up).
@@ -33,13 +43,17 @@ TEST(PreviewTest, DrawsIntoTheHostAndEndsWhenTheHostLetsGo) {
     glfwSwapBuffers(saverApp->window);
 
     letGoOfHostWindow(host);
+    // The scene's objects, if another test in this process built them already.
+    const void* scene[] = {programRegistry, sceneState, cubeField};
+    compileHook.install(glad_glCompileShader, countCompile);
     runMainLoop();  // the host check ends it before the scene set-up
-    EXPECT_EQ(sound, nullptr);
+    compileHook.restore();
+    EXPECT_EQ(shadersCompiled, 0);
+    EXPECT_EQ(programRegistry, scene[0]);
+    EXPECT_EQ(sceneState, scene[1]);
+    EXPECT_EQ(cubeField, scene[2]);
 }
 
 }  // namespace ondalith::test
 
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return ondalith::test::runAllTestsRefusingEarlyExit(argc, argv); }

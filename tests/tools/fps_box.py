@@ -7,6 +7,9 @@ The box is an opaque panel in the lower-left corner with white glyph dots at a w
 number of screen pixels per dot, so it can be read exactly: the panel is found from the
 corner pixel, the scale from the shortest run of lit pixels, and every character cell is
 matched against the glyph file the build generated (the same text the saver embeds).
+The figures and the point in that file are checked first against faces written out
+here, so that a wrong or swapped glyph is not read back as right.
+A box wider than the picture reads up to its last whole character cell.
 Prints the box's size and scale and then each text line as "text: ...". Exits 1 when
 there is no box, a dot is not a whole block of one colour, or a cell matches no glyph.
 With --same-outside, it also fails if OTHER differs from SHOT anywhere outside the box.
@@ -17,6 +20,17 @@ import sys
 
 PANEL = (24, 24, 24)
 INK = (255, 255, 255)
+
+# The faces of the figures and the point, 5 x 7 dots, one row of 5 bits per number
+# (the top row first, the left dot the highest bit).
+KNOWN = {
+    "0": (0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E), "1": (0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E),
+    "2": (0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F), "3": (0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E),
+    "4": (0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02), "5": (0x1F, 0x10, 0x1E, 0x01, 0x01, 0x11, 0x0E),
+    "6": (0x06, 0x08, 0x10, 0x1E, 0x11, 0x11, 0x0E), "7": (0x1F, 0x01, 0x02, 0x04, 0x08, 0x08, 0x08),
+    "8": (0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E), "9": (0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C),
+    ".": (0x00, 0x00, 0x00, 0x00, 0x00, 0x0C, 0x0C),
+}
 
 
 def load(path):
@@ -33,6 +47,10 @@ def load_glyphs(path):
     faces = {}
     for i in range(1, len(lines), h + 1):
         faces[tuple(lines[i + 1:i + 1 + h])] = lines[i]
+    for name, rows in KNOWN.items():
+        known = tuple(format(row, "05b").replace("1", "#").replace("0", ".") for row in rows)
+        if faces.get(known) != name:
+            sys.exit(f"the glyph file does not draw '{name}' as it looks")
     return w, h, ax, ay, faces
 
 
@@ -100,7 +118,7 @@ def main():
 
     print(f"box {box_w}x{box_h} at the lower-left corner, {scale} pixels per dot")
     lines = (last - first) // (ay * scale) + 1
-    columns = (box_w - left) // (ax * scale) + 1
+    columns = (box_w - left - gw * scale) // (ax * scale) + 1  # whole cells only
     status = 0
     for line in range(lines):
         text = ""

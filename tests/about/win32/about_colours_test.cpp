@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "about/about_window.h"
+#include "support/exit_guard.h"
 
 namespace ondalith::test {
 namespace {
@@ -87,7 +88,4 @@ TEST(AboutWindowTest, ControlsGetThePanelGreenBehindThem) {
 
 }  // namespace ondalith::test
 
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return ondalith::test::runAllTestsRefusingEarlyExit(argc, argv); }

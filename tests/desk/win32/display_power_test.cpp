@@ -11,6 +11,7 @@
 
 #include "app/launch_options.h"
 #include "app/saver_app.h"
+#include "support/exit_guard.h"
 
 // The import slot through which the whole executable, the windowing library included,
 // calls DefWindowProcW. A stand-in put there sees every call that reaches it. 32-bit
@@ -71,7 +72,4 @@ TEST(DisplayPowerTest, FullScreenSaverLetsTheDisplayTurnOff) {
 
 }  // namespace ondalith::test
 
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return ondalith::test::runAllTestsRefusingEarlyExit(argc, argv); }

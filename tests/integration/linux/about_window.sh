@@ -5,6 +5,9 @@ set -u -o pipefail
 
 work=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$work"' EXIT
+# A runtime directory of this test's own, where a run would leave its instance marker.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The desktop's opener, replaced by one that writes down what it was asked to open.
 . "$TEST_TOOLS/fake-opener.sh"
 install_fake_opener "$work"
@@ -32,7 +35,7 @@ grep -q 'minimum size: 400 by 300' <<<"$hints" && grep -q 'maximum size: 400 by 
 # Configure mode makes no saver window, no GL context, no sound and no instance marker.
 [ -z "$(xdotool search --name 'Ondalith Screensaver' 2>/dev/null)" ] || fail "a saver window appeared"
 grep -Eq 'libGL|libEGL|libasound|libpulse' "/proc/$pid/maps" && fail "GL or sound libraries loaded"
-grep -q "@K_OPENGL_SCREENSAVER" /proc/net/unix && fail "the instance marker was taken"
+[ -z "$(ls -A "$XDG_RUNTIME_DIR")" ] || fail "the instance marker was taken: $(ls "$XDG_RUNTIME_DIR")"
 
 # Pixels, client coordinates: background around and inside the labels' empty parts,
 # the logo's teal, the button's face.
@@ -78,4 +81,10 @@ for signal in TERM INT; do
     [ "$rc" = 0 ] || fail "SIG$signal: exit $rc"
     [ -z "$(xdotool search --name '^About$' 2>/dev/null)" ] || fail "SIG$signal left the window"
 done
+
+[ -z "$(ls -A "$XDG_RUNTIME_DIR")" ] || fail "an About window took the instance marker: $(ls "$XDG_RUNTIME_DIR")"
+# A preview run does take it there (and then fails on its made-up window), so the empty
+# directory above means something.
+timeout 20 "$ONDALITH" /p 12345 >/dev/null 2>&1
+[ -n "$(ls -A "$XDG_RUNTIME_DIR")" ] || fail "the marker is not where this test looks for it"
 echo PASS

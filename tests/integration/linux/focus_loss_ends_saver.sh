@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Another X client taking the input focus from "/s" ends the saver with 0 within 5 s,
+# Another X client taking the input focus from "/s" ends the saver with 0 soon after,
 # and no window of it stays behind.
 set -u
 . "$TEST_TOOLS/xvfb.sh"

@@ -9,8 +9,11 @@ timeout 120 wine "$ONDALITH" /s &
 pid=$!
 win=$(wait_for_window '^Ondalith Screensaver$' 60) || true
 [ -n "$win" ] || fail "no saver window"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$win")"
+for _ in $(seq 100); do
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 720 ] && break
+    sleep 0.2
+done
 [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 720 ] || fail "window is ${WIDTH}x${HEIGHT}, not full screen"
 . "$TEST_TOOLS/picture-check.sh"
 wait_for_saver_picture "$BUILD_DIR/wine-fullscreen.png" || fail "the screen does not show the saver's picture"
