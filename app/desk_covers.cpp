@@ -8,19 +8,19 @@ namespace {
 constexpr double kCheckInterval = 1.0;  // seconds between two readings of the monitors
 }  // namespace
 
-DeskCovers::DeskCovers(GLFWwindow* window) : window_(window) {
+DeskCovers::DeskCovers(GLFWwindow* window) : window(window) {
     update();
-    nextCheck_ = glfwGetTime() + kCheckInterval;
+    nextCheck = glfwGetTime() + kCheckInterval;
 }
 
 bool DeskCovers::tend() {
     const bool input = platform::coverInputSeen();
     const double now = glfwGetTime();
-    const bool held = glfwGetWindowMonitor(window_) != nullptr;
-    const bool letGo = heldBefore_ && !held;
-    heldBefore_ = held;
-    if (now >= nextCheck_ || letGo) {
-        nextCheck_ = now + kCheckInterval;
+    const bool held = glfwGetWindowMonitor(window) != nullptr;
+    const bool letGo = heldBefore && !held;
+    heldBefore = held;
+    if (now >= nextCheck || letGo) {
+        nextCheck = now + kCheckInterval;
         update();
     }
     return input;
@@ -35,27 +35,27 @@ void DeskCovers::update() {
     const std::vector<ScreenRect> monitors = platform::monitorRects();
     const std::optional<ScreenRect> target = pictureMonitor(monitors);
     if (!target) {
-        ++emptyReadings_;
+        ++emptyReadings;
         return;
     }
-    emptyReadings_ = 0;
+    emptyReadings = 0;
     const bool misplaced = !(pictureRect() == *target);
-    const bool asked = placeAsked_ && *placeAsked_ == *target;
-    if (!glfwGetWindowMonitor(window_) || (misplaced && !asked)) {
+    const bool asked = placeAsked && *placeAsked == *target;
+    if (!glfwGetWindowMonitor(window) || (misplaced && !asked)) {
         moveTo(*target);
-        placeAsked_ = *target;
+        placeAsked = *target;
     }
 
-    const CoverChanges changes = coverChanges(places_, rectsToCover(monitors, pictureRect()));
+    const CoverChanges changes = coverChanges(places, rectsToCover(monitors, pictureRect()));
     for (auto i = changes.close.rbegin(); i != changes.close.rend(); ++i) {
-        platform::closeCover(covers_[*i]);
-        covers_.erase(covers_.begin() + static_cast<std::ptrdiff_t>(*i));
-        places_.erase(places_.begin() + static_cast<std::ptrdiff_t>(*i));
+        platform::closeCover(covers[*i]);
+        covers.erase(covers.begin() + static_cast<std::ptrdiff_t>(*i));
+        places.erase(places.begin() + static_cast<std::ptrdiff_t>(*i));
     }
     for (const ScreenRect& place : changes.open) {
         if (platform::CoverWindow* cover = platform::openCover(place)) {
-            covers_.push_back(cover);
-            places_.push_back(place);
+            covers.push_back(cover);
+            places.push_back(place);
         }
     }
 }
@@ -64,20 +64,20 @@ void DeskCovers::update() {
 // somewhere the library chose. It goes back to full screen on the library's primary
 // monitor, then onto the list's, should the two differ.
 void DeskCovers::moveTo(const ScreenRect& monitor) {
-    if (!glfwGetWindowMonitor(window_)) {
+    if (!glfwGetWindowMonitor(window)) {
         if (GLFWmonitor* primary = glfwGetPrimaryMonitor()) {
             if (const GLFWvidmode* mode = glfwGetVideoMode(primary)) {
-                glfwSetWindowMonitor(window_, primary, 0, 0, mode->width, mode->height, mode->refreshRate);
+                glfwSetWindowMonitor(window, primary, 0, 0, mode->width, mode->height, mode->refreshRate);
             }
         }
     }
-    if (!(pictureRect() == monitor)) platform::placeFullScreenWindow(window_, monitor);
+    if (!(pictureRect() == monitor)) platform::placeFullScreenWindow(window, monitor);
 }
 
 ScreenRect DeskCovers::pictureRect() const {
     ScreenRect picture{0, 0, 0, 0};
-    glfwGetWindowPos(window_, &picture.x, &picture.y);
-    glfwGetWindowSize(window_, &picture.width, &picture.height);
+    glfwGetWindowPos(window, &picture.x, &picture.y);
+    glfwGetWindowSize(window, &picture.width, &picture.height);
     return picture;
 }
 

@@ -24,20 +24,20 @@ public:
     bool tend();
 
     // No monitor was left at two readings in a row; the saver has nothing to fill.
-    bool noMonitorLeft() const { return emptyReadings_ >= 2; }
+    bool noMonitorLeft() const { return emptyReadings >= 2; }
 
 private:
     void update();
     void moveTo(const ScreenRect& monitor);
     ScreenRect pictureRect() const;
 
-    GLFWwindow* window_;
-    std::vector<ScreenRect> places_;
-    std::vector<platform::CoverWindow*> covers_;  // covers_[i] lies over places_[i]
-    double nextCheck_ = 0.0;
-    int emptyReadings_ = 0;
-    bool heldBefore_ = true;  // whether the window had its monitor at the last look
-    std::optional<ScreenRect> placeAsked_;  // where the window was last put
+    GLFWwindow* window;
+    std::vector<ScreenRect> places;
+    std::vector<platform::CoverWindow*> covers;  // covers[i] lies over places[i]
+    double nextCheck = 0.0;
+    int emptyReadings = 0;
+    bool heldBefore = true;  // whether the window had its monitor at the last look
+    std::optional<ScreenRect> placeAsked;  // where the window was last put
 };
 
 // Black covers over every monitor, the picture's too, left open until the process ends:

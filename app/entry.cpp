@@ -11,7 +11,6 @@ namespace ondalith {
 SaverApp* saverApp = nullptr;
 
 int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* instance, int showCommand) {
-    launchOptions = options;
     platform::endProcessWhenDisplayGoes();
     // As early as the mode is known: a stop request from here on ends the saver or the
     // About window through its loop, with exit code 0, even during start-up.

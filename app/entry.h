@@ -5,8 +5,8 @@
 
 namespace ondalith {
 
-// The whole life of the process after the command line is parsed into *options (which
-// becomes the process-wide launchOptions). singleInstanceRule: apply the marker test to
+// The whole life of the process after the command line is parsed into *options, which
+// the saver keeps as saverApp->launchOptions. singleInstanceRule: apply the marker test to
 // preview and switch-less runs. Returns the exit code, always 0.
 int runSaverProcess(LaunchOptions* options, bool singleInstanceRule, void* instance, int showCommand);
 

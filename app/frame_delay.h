@@ -14,17 +14,17 @@ public:
     // noticed during the pause.
     static constexpr double kSliceSeconds = 0.02;
 
-    explicit FrameDelay(std::uint32_t microseconds) : seconds_(microseconds / 1e6) {}
+    explicit FrameDelay(std::uint32_t microseconds) : seconds(microseconds / 1e6) {}
 
     // A frame was presented at `now`: the pause runs from here.
-    void presented(double now) { until_ = now + seconds_; }
+    void presented(double now) { until = now + seconds; }
 
     // How long to wait next, at most one slice; 0 when the next frame is due.
-    double nextSlice(double now) const { return until_ > now ? std::min(until_ - now, kSliceSeconds) : 0.0; }
+    double nextSlice(double now) const { return until > now ? std::min(until - now, kSliceSeconds) : 0.0; }
 
 private:
-    double seconds_;
-    double until_ = -std::numeric_limits<double>::infinity();
+    double seconds;
+    double until = -std::numeric_limits<double>::infinity();
 };
 
 }  // namespace ondalith

@@ -4,8 +4,6 @@
 
 namespace ondalith {
 
-LaunchOptions* launchOptions = nullptr;
-
 namespace {
 
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }

@@ -13,8 +13,6 @@ struct LaunchOptions {
     platform::NativeWindow parentWindow;  // 0 when no window follows the switch
 };
 
-extern LaunchOptions* launchOptions;  // the one process-wide instance
-
 // Pure function of the text: "/p 1234", "/s", "/c:5678" and everything else.
 LaunchOptions parseCommandLine(const char* commandLine);
 

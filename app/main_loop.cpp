@@ -3,11 +3,10 @@
 #include <glad/gl.h>  // before GLFW, which then leaves out the system GL header
 #include <GLFW/glfw3.h>
 
-#include "app/attach.h"
 #include "app/frame_delay.h"
 #include "app/run_settings.h"
 #include "app/saver_app.h"
-#include "platform/host_window.h"
+#include "app/saver_run.h"
 #include "platform/stop_signal.h"
 #include "render/fps_overlay.h"
 #include "render/gl_driver.h"
@@ -33,11 +32,9 @@ void shutdown() {
 
 void runMainLoop() {
     GLFWwindow* window = saverApp->window;
-    const bool preview = launchOptions->mode == Preview;
-    // A host that let go of its window while we started would otherwise wait for the
-    // whole scene set-up and a first frame before the saver noticed.
-    if (preview && !platform::hostWindowEnabled(launchOptions->parentWindow)) {
-        detachNativeWindow(window);
+    SaverRun& run = *saverApp->run;
+    if (run.overBeforeSetUp()) {
+        run.finish();
         return;
     }
     const bool canDraw = saverApp->canDraw;
@@ -61,21 +58,13 @@ void runMainLoop() {
             glfwPollEvents();  // a key or mouse button ends the process in here
             if (contextWasReset()) keepRunning = false;  // a lost context draws nothing ever again
         }
-        // Keys in a host's window are the host's, Escape too.
-        if (!preview && glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) keepRunning = false;
         if (glfwWindowShouldClose(window)) keepRunning = false;
         if (platform::stopRequested()) keepRunning = false;
-        if (preview) {
-            if (!platform::hostWindowEnabled(launchOptions->parentWindow)) break;
-            followNativeWindowSize(window);
-        } else {
-            saverApp->tendDesk();  // a key or mouse button on a cover ends the process in here
-            if (saverApp->focusLost || saverApp->noMonitorLeft) keepRunning = false;
-        }
+        // Escape, the focus, the host's window: whatever else ends this kind of run.
+        if (!run.tend()) keepRunning = false;
     } while (keepRunning);
     shutdown();
-    // The host's window outlives us: it gets back what the attach changed on it.
-    if (preview) detachNativeWindow(window);
+    run.finish();
 }
 
 }  // namespace ondalith

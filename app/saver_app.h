@@ -9,7 +9,7 @@ struct GLFWwindow;
 
 namespace ondalith {
 
-class DeskCovers;
+class SaverRun;
 
 // The drawing area's size; written together, by the start-up size and the size callback.
 struct WindowMetrics {
@@ -24,25 +24,16 @@ extern WindowMetrics windowMetrics;
 
 class SaverApp {
 public:
+    // Runs the start-up steps with the kind of run the options ask for (chooseRun).
     explicit SaverApp(LaunchOptions* options);
 
     GLFWwindow* window;
     LaunchOptions* launchOptions;
-    // Full-screen modes only: the other monitors' covers, and the focus, which ends the
-    // saver once the window has had it and lost it to another program.
-    DeskCovers* covers = nullptr;
-    bool hadFocus = false;
-    bool focusLost = false;
-    // No monitor is left to show the picture on: the saver ends as Escape ends it.
-    bool noMonitorLeft = false;
-    // False where the driver lacks what the scene calls: a preview then draws nothing and
-    // waits for its host to go (full-screen runs end at start-up instead).
+    // Where the hosted and the full-screen runs differ, the run decides (app/saver_run.h).
+    SaverRun* run;
+    // False where the driver lacks what the scene calls: a hosted run then draws nothing
+    // and waits for its host to go (full-screen runs end at start-up instead).
     bool canDraw = true;
-
-    // Once per frame in full-screen modes, after event polling: a key or mouse button on a
-    // cover ends the process as one on the window does; the picture and the covers follow
-    // the monitors.
-    void tendDesk();
 
     static void setWindowIcon(GLFWwindow* window);
     static void setVSync(bool on);
@@ -52,7 +43,6 @@ public:
     static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
     static void onCursorPos(GLFWwindow* window, double x, double y);
     static void onScroll(GLFWwindow* window, double x, double y);
-    static void onWindowFocus(GLFWwindow* window, int focused);
     static void onLibraryError(int code, const char* description);
 
 private:
@@ -60,7 +50,6 @@ private:
     void computeWindowSize();
     void openWindow();
     void checkDriver();
-    void watchDesk();
     void setupGLState();
 };
 
@@ -73,5 +62,8 @@ bool loadGLEntryPoints();
 // Sets the size; the aspect only from a size with an area, so that it keeps the last
 // good ratio instead of a 0 / 0.
 void setWindowMetrics(int width, int height);
+
+// Every way out of the saver ends the process with exit code 0.
+[[noreturn]] void exitSaver();
 
 }  // namespace ondalith

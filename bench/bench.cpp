@@ -36,6 +36,7 @@
 #include "mesh/glfw_drawable_sky.h"
 #include "render/bitmap_texture.h"
 #include "render/camera.h"
+#include "render/gl_state.h"
 #include "render/shader_registry.h"
 #include "resource_ids.h"
 #include "scene/scene.h"
@@ -128,14 +129,6 @@ void present() {
         glBindFramebuffer(GL_FRAMEBUFFER, sampledFramebuffer);
     }
     glFinish();
-}
-
-// The saver's fixed GL state.
-void fixedState() {
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_MULTISAMPLE);
 }
 
 // Places the cubes on the grid and nothing else, with one fixed colour.
@@ -253,57 +246,70 @@ Stats stats(std::vector<double> v) {
     return {v[v.size() / 2], v[std::min(v.size() - 1, static_cast<size_t>(v.size() * 0.95))]};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const Clock::time_point start = Clock::now();
+struct Options {
     bool egl = false;
     int frames = 30;
-    const char* textureWay = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--egl")) egl = true;
-        if (!std::strcmp(argv[i], "--texture-step") && i + 1 < argc) textureWay = argv[++i];
-        if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) frames = std::max(3, std::atoi(argv[++i]));
-    }
-    bool opened = false;
-#ifdef ONDALITH_BENCH_EGL
-    if (egl) opened = openEglContext();
-#endif
-    if (!egl) opened = openXWindow();
-    if (!opened) {
-        std::fprintf(stderr, "no GL context (%s)\n", egl ? "EGL" : "X window");
-        return 1;
-    }
-    if (textureWay) return textureStep(textureWay);
-    setWindowMetrics(kWidth, kHeight);
-    fixedState();
-    glFinish();
-    const double contextMs = since(start);
+    const char* textureWay = nullptr;  // --texture-step: this process times the textures only
+};
 
-    // The scene's set-up, step by step as the saver takes it, without the silent sound.
+Options readOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--egl")) options.egl = true;
+        if (!std::strcmp(argv[i], "--texture-step") && i + 1 < argc) options.textureWay = argv[++i];
+        if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) options.frames = std::max(3, std::atoi(argv[++i]));
+    }
+    return options;
+}
+
+bool openContext(bool egl) {
+#ifdef ONDALITH_BENCH_EGL
+    if (egl) return openEglContext();
+#endif
+    return !egl && openXWindow();
+}
+
+struct StartUp {
+    double contextMs, texturesMs, shadersMs, meshesMs, firstFrameMs, toFirstFrameMs;
+};
+
+// The scene's set-up, step by step as the saver takes it, without the silent sound.
+StartUp measureStartUp(Clock::time_point start) {
+    StartUp times{};
+    setWindowMetrics(kWidth, kHeight);
+    setFixedGLState();
+    glFinish();
+    times.contextMs = since(start);
     Clock::time_point mark = Clock::now();
     setupStateAndTextures();
     glFinish();
-    const double texturesMs = since(mark);
+    times.texturesMs = since(mark);
     mark = Clock::now();
     setupPrograms();
     glFinish();
-    const double shadersMs = since(mark);
+    times.shadersMs = since(mark);
     mark = Clock::now();
     setupDrawables();
     glFinish();
-    const double meshesMs = since(mark);
+    times.meshesMs = since(mark);
     mark = Clock::now();
     sceneState->setCurrentTime(0.0f);
     RenderScene(0.0f);
     present();
-    const double firstFrameMs = since(mark);
-    const double toFirstFrameMs = since(start);
+    times.firstFrameMs = since(mark);
+    times.toFirstFrameMs = since(start);
+    return times;
+}
 
-    // Frames in the middle of a pass, with a picture up and the wave crossing the view.
-    bench::installGLHooks();
+struct Frames {
     std::vector<double> frameMs, outsideMs;
     std::size_t fewestAllocations = SIZE_MAX, mostAllocations = 0;
+};
+
+// Frames in the middle of a pass, with a picture up and the wave crossing the view.
+Frames measureFrames(int frames) {
+    bench::installGLHooks();
+    Frames run;
     for (int i = 0; i < frames; ++i) {
         const float t = 20.0f + 0.25f * i;
         const double insideBefore = bench::secondsInsideGL();
@@ -315,13 +321,16 @@ int main(int argc, char** argv) {
         bench::countAllocations(false);
         const double submitMs = since(begin);
         const std::size_t allocations = bench::allocationsCounted() - allocationsBefore;
-        fewestAllocations = std::min(fewestAllocations, allocations);
-        mostAllocations = std::max(mostAllocations, allocations);
+        run.fewestAllocations = std::min(run.fewestAllocations, allocations);
+        run.mostAllocations = std::max(run.mostAllocations, allocations);
         present();
-        frameMs.push_back(since(begin));
-        outsideMs.push_back(submitMs - 1000.0 * (bench::secondsInsideGL() - insideBefore));
+        run.frameMs.push_back(since(begin));
+        run.outsideMs.push_back(submitMs - 1000.0 * (bench::secondsInsideGL() - insideBefore));
     }
+    return run;
+}
 
+std::vector<double> measureBaseline(int frames) {
     const GLint position = programRegistry->getProgram("CubeProgram")->attributeLocation("position");
     const GLuint trivial = trivialProgram(position);
     GLint indexBytes = 0;
@@ -334,33 +343,31 @@ int main(int argc, char** argv) {
         present();
         baselineMs.push_back(since(begin));
     }
+    return baselineMs;
+}
 
+void printReport(const Options& options, const StartUp& startUp, const Frames& run,
+                 const std::vector<double>& baselineMs, const TextureRun& before, const TextureRun& now) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-
-    // The texture set-up of before against today's, each in a fresh process, in turn.
-    TextureRun before, now;
-    for (int round = 0; round < 3; ++round) {
-        runTextureStep(egl, "before", before);
-        runTextureStep(egl, "now", now);
-    }
-    const Stats scene = stats(frameMs), base = stats(baselineMs), outside = stats(outsideMs);
+    const Stats scene = stats(run.frameMs), base = stats(baselineMs), outside = stats(run.outsideMs);
     std::printf("renderer: %s (%s, %dx%d, %dx MSAA, %d frames each)\n",
-                reinterpret_cast<const char*>(glGetString(GL_RENDERER)), egl ? "EGL framebuffer object" : "X window",
-                kWidth, kHeight, kSamples, frames);
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                options.egl ? "EGL framebuffer object" : "X window", kWidth, kHeight, kSamples, options.frames);
     std::printf("| measure | value |\n|---|---|\n");
-    std::printf("| main() to GL context | %.1f ms |\n", contextMs);
-    std::printf("| textures (2048 + 1024 pictures) | %.1f ms |\n", texturesMs);
-    std::printf("| shaders (2 programs) | %.1f ms |\n", shadersMs);
-    std::printf("| meshes (2 drawables) | %.1f ms |\n", meshesMs);
-    std::printf("| first frame, drawn and presented | %.1f ms |\n", firstFrameMs);
-    std::printf("| main() to first presented frame | %.1f ms |\n", toFirstFrameMs);
+    std::printf("| main() to GL context | %.1f ms |\n", startUp.contextMs);
+    std::printf("| textures (2048 + 1024 pictures) | %.1f ms |\n", startUp.texturesMs);
+    std::printf("| shaders (2 programs) | %.1f ms |\n", startUp.shadersMs);
+    std::printf("| meshes (2 drawables) | %.1f ms |\n", startUp.meshesMs);
+    std::printf("| first frame, drawn and presented | %.1f ms |\n", startUp.firstFrameMs);
+    std::printf("| main() to first presented frame | %.1f ms |\n", startUp.toFirstFrameMs);
     std::printf("| frame, median / 95th percentile | %.1f / %.1f ms |\n", scene.median, scene.p95);
     std::printf("| CPU outside the GL driver per frame, median / 95th | %.3f / %.3f ms |\n", outside.median, outside.p95);
-    if (fewestAllocations == mostAllocations)
-        std::printf("| heap allocations per frame outside the GL driver | %zu |\n", mostAllocations);
+    if (run.fewestAllocations == run.mostAllocations)
+        std::printf("| heap allocations per frame outside the GL driver | %zu |\n", run.mostAllocations);
     else
-        std::printf("| heap allocations per frame outside the GL driver | %zu to %zu |\n", fewestAllocations, mostAllocations);
+        std::printf("| heap allocations per frame outside the GL driver | %zu to %zu |\n", run.fewestAllocations,
+                    run.mostAllocations);
     std::printf("| baseline (trivial shaders) frame, median / 95th | %.1f / %.1f ms |\n", base.median, base.p95);
     std::printf("| scene / baseline, median | %.2f |\n", scene.median / base.median);
     std::printf("| peak RSS | %.1f MiB |\n", usage.ru_maxrss / 1024.0);
@@ -373,5 +380,27 @@ int main(int argc, char** argv) {
     } else {
         std::printf("| textures in a fresh process | not measured: the bench could not run itself again |\n");
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Clock::time_point start = Clock::now();
+    const Options options = readOptions(argc, argv);
+    if (!openContext(options.egl)) {
+        std::fprintf(stderr, "no GL context (%s)\n", options.egl ? "EGL" : "X window");
+        return 1;
+    }
+    if (options.textureWay) return textureStep(options.textureWay);
+    const StartUp startUp = measureStartUp(start);
+    const Frames run = measureFrames(options.frames);
+    const std::vector<double> baselineMs = measureBaseline(options.frames);
+    // The texture set-up of before against today's, each in a fresh process, in turn.
+    TextureRun before, now;
+    for (int round = 0; round < 3; ++round) {
+        runTextureStep(options.egl, "before", before);
+        runTextureStep(options.egl, "now", now);
+    }
+    printReport(options, startUp, run, baselineMs, before, now);
     return 0;
 }

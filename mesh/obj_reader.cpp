@@ -215,6 +215,88 @@ bool ObjReader::loadModelText(const std::string& objText, const std::string& mtl
     return readModel(objText, &mtlText);
 }
 
+namespace {
+
+// "o" and "g" lines (and any line that starts with 'g'): a new mesh once the current
+// one has faces.
+void startGroup(ModelLoad& s, std::vector<objl::Mesh>& meshes, const std::string& line, const std::string& token) {
+    const bool named = token == "o" || token == "g";
+    if (!s.groupSeen) {
+        s.groupSeen = true;
+        s.name = named ? lineTail(line) : "unnamed";
+    } else if (s.hasFaces()) {
+        meshes.push_back(s.takeMesh(s.name));
+        s.name = lineTail(line);
+    } else {
+        s.name = named ? lineTail(line) : "unnamed";
+    }
+    std::cout << '\n';
+    s.progress = 0;
+}
+
+// "v", "vn" and "vt" lines.
+void readVertexData(ModelLoad& s, const std::string& line, const std::string& token) {
+    if (token == "vt") {
+        float uv[2];
+        readValues(splitOn(lineTail(line), " "), uv, 2);
+        s.texCoords.push_back({uv[0], uv[1]});
+        return;
+    }
+    float xyz[3];
+    readValues(splitOn(lineTail(line), " "), xyz, 3);
+    (token == "v" ? s.positions : s.normals).push_back({xyz[0], xyz[1], xyz[2]});
+}
+
+// "f" lines: the corners, a face normal where a corner has none, and the triangles,
+// indexed both within the mesh and within the whole model.
+void addFace(ModelLoad& s, ObjReader& model, const std::string& line) {
+    std::vector<Vertex> face;
+    bool allHaveNormals = true;
+    if (!s.buildFaceVertices(line, face, allHaveNormals)) return;
+    // A face of fewer than three corners has no plane; its vertices keep their normals.
+    if (!allHaveNormals && face.size() >= 3) {
+        const Vector3 n = cross(face[0].position - face[1].position, face[2].position - face[1].position);
+        for (Vertex& v : face) v.normal = n;
+    }
+    s.vertices.insert(s.vertices.end(), face.begin(), face.end());
+    model.allVertices.insert(model.allVertices.end(), face.begin(), face.end());
+    const std::size_t k = face.size();
+    for (std::uint32_t i : triangulateFace(face)) {
+        s.indices.push_back(static_cast<std::uint32_t>(s.vertices.size() - k + i));
+        model.allIndices.push_back(static_cast<std::uint32_t>(model.allVertices.size() - k + i));
+    }
+}
+
+// "usemtl" lines: a mesh with faces so far is closed under its name and the first free
+// number from 2.
+void useMaterial(ModelLoad& s, std::vector<objl::Mesh>& meshes, const std::string& line) {
+    s.materialNames.push_back(lineTail(line));
+    if (s.hasFaces()) {
+        int n = 2;
+        auto taken = [&](const std::string& name) {
+            return std::any_of(meshes.begin(), meshes.end(), [&](const objl::Mesh& m) { return m.name == name; });
+        };
+        while (taken(s.name + "_" + std::to_string(n))) ++n;
+        meshes.push_back(s.takeMesh(s.name + "_" + std::to_string(n)));
+    }
+    s.progress = 0;
+}
+
+// Names bind to meshes by position; names beyond the last mesh have nothing to bind to.
+void bindMaterials(const ModelLoad& s, std::vector<objl::Mesh>& meshes, const std::vector<objl::Material>& materials) {
+    const std::size_t bound = std::min(s.materialNames.size(), meshes.size());
+    for (std::size_t i = 0; i < bound; ++i) {
+        for (const objl::Material& m : materials) {
+            if (m.name == s.materialNames[i]) {
+                meshes[i].material = m;
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace
+
 bool ObjReader::readModel(const std::string& objText, const std::string* mtlText) {
     meshes.clear();
     allVertices.clear();
@@ -227,76 +309,16 @@ bool ObjReader::readModel(const std::string& objText, const std::string* mtlText
         if (s.progress == 1 && !s.name.empty()) s.writeProgress();
 
         const std::string token = leadingToken(line);
-        if (token == "o" || token == "g" || (!line.empty() && line[0] == 'g')) {
-            const bool named = token == "o" || token == "g";
-            if (!s.groupSeen) {
-                s.groupSeen = true;
-                s.name = named ? lineTail(line) : "unnamed";
-            } else if (s.hasFaces()) {
-                meshes.push_back(s.takeMesh(s.name));
-                s.name = lineTail(line);
-            } else {
-                s.name = named ? lineTail(line) : "unnamed";
-            }
-            std::cout << '\n';
-            s.progress = 0;
-        }
-        if (token == "v" || token == "vn") {
-            float xyz[3];
-            readValues(splitOn(lineTail(line), " "), xyz, 3);
-            (token == "v" ? s.positions : s.normals).push_back({xyz[0], xyz[1], xyz[2]});
-        }
-        if (token == "vt") {
-            float uv[2];
-            readValues(splitOn(lineTail(line), " "), uv, 2);
-            s.texCoords.push_back({uv[0], uv[1]});
-        }
-        if (token == "f") {
-            std::vector<Vertex> face;
-            bool allHaveNormals = true;
-            if (!s.buildFaceVertices(line, face, allHaveNormals)) return;
-            // A face of fewer than three corners has no plane; its vertices keep their normals.
-            if (!allHaveNormals && face.size() >= 3) {
-                const Vector3 n = cross(face[0].position - face[1].position, face[2].position - face[1].position);
-                for (Vertex& v : face) v.normal = n;
-            }
-            s.vertices.insert(s.vertices.end(), face.begin(), face.end());
-            allVertices.insert(allVertices.end(), face.begin(), face.end());
-            const std::size_t k = face.size();
-            for (std::uint32_t i : triangulateFace(face)) {
-                s.indices.push_back(static_cast<std::uint32_t>(s.vertices.size() - k + i));
-                allIndices.push_back(static_cast<std::uint32_t>(allVertices.size() - k + i));
-            }
-        }
-        if (token == "usemtl") {
-            s.materialNames.push_back(lineTail(line));
-            if (s.hasFaces()) {
-                int n = 2;
-                auto taken = [&](const std::string& name) {
-                    return std::any_of(meshes.begin(), meshes.end(),
-                                       [&](const objl::Mesh& m) { return m.name == name; });
-                };
-                while (taken(s.name + "_" + std::to_string(n))) ++n;
-                meshes.push_back(s.takeMesh(s.name + "_" + std::to_string(n)));
-            }
-            s.progress = 0;
-        }
+        if (token == "o" || token == "g" || (!line.empty() && line[0] == 'g')) startGroup(s, meshes, line, token);
+        if (token == "v" || token == "vn" || token == "vt") readVertexData(s, line, token);
+        if (token == "f") addFace(s, *this, line);
+        if (token == "usemtl") useMaterial(s, meshes, line);
         if (token == "mtllib" && mtlText) loadMaterialsText(*mtlText);
     });
 
     std::cout << '\n';
     if (s.hasFaces()) meshes.push_back(s.takeMesh(s.name));
-
-    // Names bind to meshes by position; names beyond the last mesh have nothing to bind to.
-    const std::size_t bound = std::min(s.materialNames.size(), meshes.size());
-    for (std::size_t i = 0; i < bound; ++i) {
-        for (const objl::Material& m : materials) {
-            if (m.name == s.materialNames[i]) {
-                meshes[i].material = m;
-                break;
-            }
-        }
-    }
+    bindMaterials(s, meshes, materials);
     return !(meshes.empty() && allVertices.empty() && allIndices.empty());
 }
 

@@ -1,7 +1,12 @@
 #pragma once
 // The operating-system seam. Each header in platform/ is one service that the saver
-// needs from the system; platform/win32/ and platform/x11/ each implement all of them,
-// and the build picks one folder. Nothing above this layer tests for the OS.
+// needs from the system (resources, message boxes, monitors and covers, the focus, the
+// display's power, ...); platform/win32/ and platform/x11/ each implement all of them,
+// a header foo.h in foo_win32.cpp and foo_x11.cpp, and the build picks one folder.
+// Nothing above this layer tests for the OS. Beside the services lie the few portable
+// parts that both systems' implementations share: the reading of a BITMAP resource
+// (bitmap.h over each system's bitmap_source.h), the BMP format itself (bmp_decoder.h),
+// and the choice of sound system, which tests can replace (sound_device.cpp).
 #include <cstdint>
 
 namespace ondalith::platform {

@@ -40,23 +40,23 @@ struct SavedState {
 
 }  // namespace
 
-FpsOverlay::FpsOverlay() : program_(IDT_FPS_BOX_VERTEX, IDT_FPS_BOX_FRAGMENT) {
-    loadGlyphFont(IDT_FPS_GLYPHS, font_);
+FpsOverlay::FpsOverlay() : program(IDT_FPS_BOX_VERTEX, IDT_FPS_BOX_FRAGMENT) {
+    loadGlyphFont(IDT_FPS_GLYPHS, font);
     SavedState saved;
     saved.save();
 
-    glGenVertexArrays(1, &vertexArray_);
-    glGenTextures(1, &texture_);
-    glBindTexture(GL_TEXTURE_2D, texture_);
-    const int width = std::max(font_.atlasWidth(), 1);
-    const int height = std::max(font_.glyphHeight, 1);
+    glGenVertexArrays(1, &vertexArray);
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    const int width = std::max(font.atlasWidth(), 1);
+    const int height = std::max(font.glyphHeight, 1);
     glTexStorage2D(GL_TEXTURE_2D, 1, GL_R8, width, height);
-    if (!font_.atlas.empty()) {
+    if (!font.atlas.empty()) {
         // Rows padded to four bytes: the unpack alignment stays GL's default.
         const int stride = (width + 3) & ~3;
         std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * height, 0);
         for (int y = 0; y < height; ++y) {
-            std::copy_n(font_.atlas.begin() + y * width, width, rows.begin() + y * stride);
+            std::copy_n(font.atlas.begin() + y * width, width, rows.begin() + y * stride);
         }
         glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_RED, GL_UNSIGNED_BYTE, rows.data());
     }
@@ -85,10 +85,10 @@ FpsOverlay::Text FpsOverlay::text(const FrameRate& rate, float t) {
 void FpsOverlay::draw(float t) {
     GLint viewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    if (viewport[2] <= 0 || viewport[3] <= 0 || font_.characters.empty()) return;
+    if (viewport[2] <= 0 || viewport[3] <= 0 || font.characters.empty()) return;
 
     // Character cells, line by line; what the font lacks (the blank) stays -1.
-    const Text said = text(rate_, t);
+    const Text said = text(rate, t);
     const int lineCount = kMaxLines;
     int lengths[kMaxLines];
     int columns = 0;
@@ -99,28 +99,28 @@ void FpsOverlay::draw(float t) {
     GLint cells[kMaxLines * kMaxColumns];
     std::fill(std::begin(cells), std::end(cells), -1);
     for (int l = 0; l < lineCount; ++l) {
-        for (int c = 0; c < lengths[l]; ++c) cells[l * columns + c] = font_.indexOf(said.lines[l][c]);
+        for (int c = 0; c < lengths[l]; ++c) cells[l * columns + c] = font.indexOf(said.lines[l][c]);
     }
 
     const int scale = scaleFor(viewport[3]);
-    const int width = (2 * kPadding + columns * font_.advanceX - (font_.advanceX - font_.glyphWidth)) * scale;
-    const int height = (2 * kPadding + lineCount * font_.advanceY - (font_.advanceY - font_.glyphHeight)) * scale;
+    const int width = (2 * kPadding + columns * font.advanceX - (font.advanceX - font.glyphWidth)) * scale;
+    const int height = (2 * kPadding + lineCount * font.advanceY - (font.advanceY - font.glyphHeight)) * scale;
 
     SavedState saved;
     saved.save();
     glDisable(GL_DEPTH_TEST);  // over everything, and the scene's depth stays as it was
-    glBindTexture(GL_TEXTURE_2D, texture_);
-    glBindVertexArray(vertexArray_);
-    program_.use();
-    glUniform4i(program_.uniformLocation("box"), viewport[0], viewport[1], width, height);
-    glUniform4i(program_.uniformLocation("viewport"), viewport[0], viewport[1], viewport[2], viewport[3]);
-    glUniform1i(program_.uniformLocation("scale"), scale);
-    glUniform2i(program_.uniformLocation("glyphSize"), font_.glyphWidth, font_.glyphHeight);
-    glUniform2i(program_.uniformLocation("advance"), font_.advanceX, font_.advanceY);
-    glUniform1i(program_.uniformLocation("padding"), kPadding);
-    glUniform1i(program_.uniformLocation("columns"), columns);
-    glUniform1i(program_.uniformLocation("lines"), lineCount);
-    glUniform1iv(program_.uniformLocation("text"), lineCount * columns, cells);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBindVertexArray(vertexArray);
+    program.use();
+    glUniform4i(program.uniformLocation("box"), viewport[0], viewport[1], width, height);
+    glUniform4i(program.uniformLocation("viewport"), viewport[0], viewport[1], viewport[2], viewport[3]);
+    glUniform1i(program.uniformLocation("scale"), scale);
+    glUniform2i(program.uniformLocation("glyphSize"), font.glyphWidth, font.glyphHeight);
+    glUniform2i(program.uniformLocation("advance"), font.advanceX, font.advanceY);
+    glUniform1i(program.uniformLocation("padding"), kPadding);
+    glUniform1i(program.uniformLocation("columns"), columns);
+    glUniform1i(program.uniformLocation("lines"), lineCount);
+    glUniform1iv(program.uniformLocation("text"), lineCount * columns, cells);
     glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
     saved.restore();
 }

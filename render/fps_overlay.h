@@ -22,7 +22,7 @@ public:
     FpsOverlay(const FpsOverlay&) = delete;
     FpsOverlay& operator=(const FpsOverlay&) = delete;
 
-    void framePresented(double now) { rate_.presented(now); }
+    void framePresented(double now) { rate.presented(now); }
     // Over whatever the current viewport shows, at its lower-left corner.
     void draw(float t);
 
@@ -36,11 +36,11 @@ public:
     static int scaleFor(int viewportHeight);
 
 private:
-    GLFWProgram program_;
-    GlyphFont font_;
-    GLuint texture_ = 0;
-    GLuint vertexArray_ = 0;
-    FrameRate rate_;
+    GLFWProgram program;
+    GlyphFont font;
+    GLuint texture = 0;
+    GLuint vertexArray = 0;
+    FrameRate rate;
 };
 
 }  // namespace ondalith

@@ -4,19 +4,19 @@ namespace ondalith {
 
 void FrameRate::presented(double now) {
     // A clock that went back (or the very first frame) restarts the window.
-    if (!started_ || now < windowStart_) {
-        started_ = true;
-        windowStart_ = now;
-        frames_ = 0;
+    if (!started || now < windowStart) {
+        started = true;
+        windowStart = now;
+        frames = 0;
         return;
     }
-    ++frames_;
-    const double elapsed = now - windowStart_;
+    ++frames;
+    const double elapsed = now - windowStart;
     if (elapsed >= 1.0) {
-        perSecond_ = frames_ / elapsed;
+        perSecond_ = frames / elapsed;
         known_ = true;
-        windowStart_ = now;
-        frames_ = 0;
+        windowStart = now;
+        frames = 0;
     }
 }
 

@@ -15,10 +15,10 @@ public:
     double perSecond() const { return perSecond_; }
 
 private:
-    bool started_ = false;
+    bool started = false;
     bool known_ = false;
-    double windowStart_ = 0.0;
-    int frames_ = 0;
+    double windowStart = 0.0;
+    int frames = 0;
     double perSecond_ = 0.0;
 };
 

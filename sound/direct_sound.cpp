@@ -21,7 +21,7 @@ constexpr std::uint32_t kDeviceRetryPauseMs = 500;
 CDirectSound::CDirectSound() { ++instanceCount; }
 
 CDirectSound::~CDirectSound() {
-    if (buffer_) buffer_->release();
+    if (buffer) buffer->release();
     if (--instanceCount == 0 && sharedDevice) {
         sharedDevice->release();
         sharedDevice = nullptr;
@@ -40,24 +40,24 @@ int CDirectSound::LoadFromBytes(const std::uint8_t* bytes, std::size_t size, std
 
     WaveChunks chunks;
     if (!parseWaveChunks(bytes, size, chunks)) return 0;
-    sampleData_ = chunks.samples;
-    sampleSize_ = chunks.sampleSize;
+    sampleData = chunks.samples;
+    sampleSize = chunks.sampleSize;
 
-    if (buffer_) {
-        buffer_->release();
-        buffer_ = nullptr;
+    if (buffer) {
+        buffer->release();
+        buffer = nullptr;
     }
     platform::SoundBuffer* created = nullptr;
     const platform::SoundResult r =
-        sharedDevice->createSoundBuffer(chunks.format, sampleSize_, platform::kSoundBufferStatic, &created);
+        sharedDevice->createSoundBuffer(chunks.format, sampleSize, platform::kSoundBufferStatic, &created);
     if (!platform::soundSucceeded(r) || !created) {
         if (created) created->release();
         return 0;
     }
-    buffer_ = created;
+    buffer = created;
     if (!fillBuffer()) {
-        buffer_->release();
-        buffer_ = nullptr;
+        buffer->release();
+        buffer = nullptr;
         return 0;
     }
     return 1;
@@ -82,16 +82,16 @@ bool CDirectSound::openSharedDevice(std::uintptr_t window) {
 bool CDirectSound::fillBuffer() {
     void* part = nullptr;
     std::uint32_t length = 0;
-    platform::SoundResult r = buffer_->lockEntire(&part, &length);
+    platform::SoundResult r = buffer->lockEntire(&part, &length);
     if (r == platform::kSoundBufferLost) {
-        buffer_->restore();
-        r = buffer_->lockEntire(&part, &length);
+        buffer->restore();
+        r = buffer->lockEntire(&part, &length);
     }
     if (!platform::soundSucceeded(r)) return false;
     // The device may round the buffer up; never read past the samples in the resource.
-    const std::uint32_t copied = std::min(length, sampleSize_);
-    if (copied > 0) std::memcpy(part, sampleData_, copied);
-    return platform::soundSucceeded(buffer_->unlock(part, length));
+    const std::uint32_t copied = std::min(length, sampleSize);
+    if (copied > 0) std::memcpy(part, sampleData, copied);
+    return platform::soundSucceeded(buffer->unlock(part, length));
 }
 
 }  // namespace ondalith

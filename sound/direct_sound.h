@@ -29,9 +29,9 @@ private:
     bool openSharedDevice(std::uintptr_t window);
     bool fillBuffer();
 
-    const std::uint8_t* sampleData_ = nullptr;  // inside the resource, not owned
-    std::uint32_t sampleSize_ = 0;
-    platform::SoundBuffer* buffer_ = nullptr;
+    const std::uint8_t* sampleData = nullptr;  // inside the resource, not owned
+    std::uint32_t sampleSize = 0;
+    platform::SoundBuffer* buffer = nullptr;
 };
 
 }  // namespace ondalith

@@ -26,8 +26,8 @@
 #include "platform/bitmap.h"
 #include "platform/message_box.h"
 #include "platform/stop_signal.h"
-#include "platform/x11/stop_wait.h"
-#include "platform/x11/x11_connection.h"
+#include "platform/x11/stop_wait_x11.h"
+#include "platform/x11/connection_x11.h"
 #include "resource_ids.h"
 
 namespace ondalith {
@@ -67,7 +67,7 @@ void openLink(const char* link) {
 
 class AboutX11 {
 public:
-    explicit AboutX11(Display* display) : display_(display) {}
+    explicit AboutX11(Display* display) : display(display) {}
     bool create(const char* caption, const char* className);
     void run(const std::string& productTitle, const char* buttonLabel);
 
@@ -79,25 +79,25 @@ private:
     void drawText(XftFont* font, const XftColor& colour, int x, int top, const std::string& text);
     int textWidth(XftFont* font, const std::string& text);
 
-    Display* display_;
-    int screen_ = 0;
-    Visual* visual_ = nullptr;
-    Colormap colormap_ = 0;
-    Window window_ = 0;
-    Pixmap back_ = 0;
-    GC gc_ = nullptr;
-    XftDraw* draw_ = nullptr;
-    XftFont* bodyFont_ = nullptr;
-    XftFont* titleFont_ = nullptr;
-    XImage* logo_ = nullptr;
-    Atom deleteWindow_ = 0;
-    unsigned long background_ = 0;
-    unsigned long face_[3] = {};
-    unsigned long border_[3] = {};
-    XftColor black_{};
-    XftColor blue_{};
-    bool hot_ = false;      // pointer over the button
-    bool pressed_ = false;  // first button went down on the button and is still down
+    Display* display;
+    int screen = 0;
+    Visual* visual = nullptr;
+    Colormap colormap = 0;
+    Window window = 0;
+    Pixmap back = 0;
+    GC gc = nullptr;
+    XftDraw* xftDraw = nullptr;
+    XftFont* bodyFont = nullptr;
+    XftFont* titleFont = nullptr;
+    XImage* logoImage = nullptr;
+    Atom deleteWindow = 0;
+    unsigned long background = 0;
+    unsigned long face[3] = {};
+    unsigned long border[3] = {};
+    XftColor black{};
+    XftColor blue{};
+    bool buttonHot = false;      // pointer over the button
+    bool pressed = false;  // first button went down on the button and is still down
 };
 
 unsigned long AboutX11::pixel(Rgb c) {
@@ -106,40 +106,40 @@ unsigned long AboutX11::pixel(Rgb c) {
     colour.green = static_cast<unsigned short>(c.g * 257);
     colour.blue = static_cast<unsigned short>(c.b * 257);
     colour.flags = DoRed | DoGreen | DoBlue;
-    return XAllocColor(display_, colormap_, &colour) ? colour.pixel : BlackPixel(display_, screen_);
+    return XAllocColor(display, colormap, &colour) ? colour.pixel : BlackPixel(display, screen);
 }
 
 XftColor AboutX11::xftColour(Rgb c) {
     XRenderColor value{static_cast<unsigned short>(c.r * 257), static_cast<unsigned short>(c.g * 257),
                        static_cast<unsigned short>(c.b * 257), 0xffff};
     XftColor colour{};
-    XftColorAllocValue(display_, visual_, colormap_, &value, &colour);
+    XftColorAllocValue(display, visual, colormap, &value, &colour);
     return colour;
 }
 
 bool AboutX11::create(const char* caption, const char* className) {
-    screen_ = DefaultScreen(display_);
-    visual_ = DefaultVisual(display_, screen_);
-    colormap_ = DefaultColormap(display_, screen_);
-    const int depth = DefaultDepth(display_, screen_);
-    const int x = about::centredOrigin(DisplayWidth(display_, screen_), about::kWindowWidth);
-    const int y = about::centredOrigin(DisplayHeight(display_, screen_), about::kWindowHeight);
-    background_ = pixel(about::kBackground);
+    screen = DefaultScreen(display);
+    visual = DefaultVisual(display, screen);
+    colormap = DefaultColormap(display, screen);
+    const int depth = DefaultDepth(display, screen);
+    const int x = about::centredOrigin(DisplayWidth(display, screen), about::kWindowWidth);
+    const int y = about::centredOrigin(DisplayHeight(display, screen), about::kWindowHeight);
+    background = pixel(about::kBackground);
     for (int state = 0; state < 3; ++state) {
-        face_[state] = pixel(kButtonFace[state]);
-        border_[state] = pixel(kButtonBorder[state]);
+        face[state] = pixel(kButtonFace[state]);
+        border[state] = pixel(kButtonBorder[state]);
     }
-    black_ = xftColour(about::kTitleColour);
-    blue_ = xftColour(about::kCreditsColour);
+    black = xftColour(about::kTitleColour);
+    blue = xftColour(about::kCreditsColour);
 
     XSetWindowAttributes attributes{};
-    attributes.background_pixel = background_;
+    attributes.background_pixel = background;
     attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
                             LeaveWindowMask | StructureNotifyMask;
-    window_ = XCreateWindow(display_, RootWindow(display_, screen_), x, y, about::kWindowWidth,
-                            about::kWindowHeight, 0, depth, InputOutput, visual_, CWBackPixel | CWEventMask,
+    window = XCreateWindow(display, RootWindow(display, screen), x, y, about::kWindowWidth,
+                            about::kWindowHeight, 0, depth, InputOutput, visual, CWBackPixel | CWEventMask,
                             &attributes);
-    if (!window_) return false;
+    if (!window) return false;
 
     XSizeHints* size = XAllocSizeHints();
     size->flags = USPosition | PPosition | PSize | PMinSize | PMaxSize | PWinGravity;
@@ -158,33 +158,33 @@ bool AboutX11::create(const char* caption, const char* className) {
     XTextProperty name;
     char* nameList[] = {const_cast<char*>(caption)};
     XStringListToTextProperty(nameList, 1, &name);
-    XSetWMProperties(display_, window_, &name, &name, nullptr, 0, size, wm, classHint);
+    XSetWMProperties(display, window, &name, &name, nullptr, 0, size, wm, classHint);
     XFree(name.value);
     XFree(classHint);
     XFree(wm);
     XFree(size);
-    XChangeProperty(display_, window_, XInternAtom(display_, "_NET_WM_NAME", False),
-                    XInternAtom(display_, "UTF8_STRING", False), 8, PropModeReplace,
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                    XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(caption), static_cast<int>(std::strlen(caption)));
 
     const long pid = getpid();
-    XChangeProperty(display_, window_, XInternAtom(display_, "_NET_WM_PID", False), XA_CARDINAL, 32,
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
 
     // A title bar with a close box only: moving and closing, no minimise, maximise or sizing.
     const long motif[5] = {1 | 2, 4 | 32, 2 | 8 | 16, 0, 0};
-    const Atom motifAtom = XInternAtom(display_, "_MOTIF_WM_HINTS", False);
-    XChangeProperty(display_, window_, motifAtom, motifAtom, 32, PropModeReplace,
+    const Atom motifAtom = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+    XChangeProperty(display, window, motifAtom, motifAtom, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(motif), 5);
 
-    deleteWindow_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
-    XSetWMProtocols(display_, window_, &deleteWindow_, 1);
+    deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(display, window, &deleteWindow, 1);
 
-    back_ = XCreatePixmap(display_, window_, about::kWindowWidth, about::kWindowHeight, depth);
-    gc_ = XCreateGC(display_, back_, 0, nullptr);
-    draw_ = XftDrawCreate(display_, back_, visual_, colormap_);
-    bodyFont_ = XftFontOpenName(display_, screen_, kBodyFontName);
-    titleFont_ = XftFontOpenName(display_, screen_, kTitleFontName);
+    back = XCreatePixmap(display, window, about::kWindowWidth, about::kWindowHeight, depth);
+    gc = XCreateGC(display, back, 0, nullptr);
+    xftDraw = XftDrawCreate(display, back, visual, colormap);
+    bodyFont = XftFontOpenName(display, screen, kBodyFontName);
+    titleFont = XftFontOpenName(display, screen, kTitleFontName);
     loadLogo();
     return true;
 }
@@ -194,12 +194,12 @@ void AboutX11::loadLogo() {
     const Box& box = about::kLogoBox;
     std::vector<std::uint8_t> bgrx;
     if (!platform::loadBitmapPixels(IDB_ABOUT_LOGO, box.width, box.height, bgrx)) return;
-    if (visual_->c_class != TrueColor) return;
+    if (visual->c_class != TrueColor) return;
 
     auto* data = static_cast<char*>(std::malloc(static_cast<std::size_t>(box.width) * box.height * 4));
-    logo_ = XCreateImage(display_, visual_, DefaultDepth(display_, screen_), ZPixmap, 0, data, box.width,
+    logoImage = XCreateImage(display, visual, DefaultDepth(display, screen), ZPixmap, 0, data, box.width,
                          box.height, 32, 0);
-    if (!logo_) {
+    if (!logoImage) {
         std::free(data);
         return;
     }
@@ -215,85 +215,85 @@ void AboutX11::loadLogo() {
         // The pixels come bottom row first.
         const std::uint8_t* source = &bgrx[static_cast<std::size_t>(box.height - 1 - row) * box.width * 4];
         for (int column = 0; column < box.width; ++column, source += 4) {
-            XPutPixel(logo_, column, row,
-                      channel(source[2], visual_->red_mask) | channel(source[1], visual_->green_mask) |
-                          channel(source[0], visual_->blue_mask));
+            XPutPixel(logoImage, column, row,
+                      channel(source[2], visual->red_mask) | channel(source[1], visual->green_mask) |
+                          channel(source[0], visual->blue_mask));
         }
     }
 }
 
 int AboutX11::textWidth(XftFont* font, const std::string& text) {
     XGlyphInfo extents;
-    XftTextExtentsUtf8(display_, font, reinterpret_cast<const FcChar8*>(text.data()), static_cast<int>(text.size()),
+    XftTextExtentsUtf8(display, font, reinterpret_cast<const FcChar8*>(text.data()), static_cast<int>(text.size()),
                        &extents);
     return extents.xOff;
 }
 
 void AboutX11::drawText(XftFont* font, const XftColor& colour, int x, int top, const std::string& text) {
-    XftDrawStringUtf8(draw_, &colour, font, x, top + font->ascent, reinterpret_cast<const FcChar8*>(text.data()),
+    XftDrawStringUtf8(xftDraw, &colour, font, x, top + font->ascent, reinterpret_cast<const FcChar8*>(text.data()),
                       static_cast<int>(text.size()));
 }
 
 void AboutX11::draw(const std::string& productTitle, const char* buttonLabel) {
-    XSetForeground(display_, gc_, background_);
-    XFillRectangle(display_, back_, gc_, 0, 0, about::kWindowWidth, about::kWindowHeight);
+    XSetForeground(display, gc, background);
+    XFillRectangle(display, back, gc, 0, 0, about::kWindowWidth, about::kWindowHeight);
 
     const Box& logo = about::kLogoBox;
-    if (logo_) XPutImage(display_, back_, gc_, logo_, 0, 0, logo.x, logo.y, logo.width, logo.height);
+    if (logoImage) XPutImage(display, back, gc, logoImage, 0, 0, logo.x, logo.y, logo.width, logo.height);
 
     // Labels are clipped to their boxes as the Windows controls are.
     auto clipTo = [&](const Box& b) {
         XRectangle r{static_cast<short>(b.x), static_cast<short>(b.y), static_cast<unsigned short>(b.width),
                      static_cast<unsigned short>(b.height)};
-        XftDrawSetClipRectangles(draw_, 0, 0, &r, 1);
+        XftDrawSetClipRectangles(xftDraw, 0, 0, &r, 1);
     };
-    if (titleFont_) {
+    if (titleFont) {
         const Box& b = about::kTitleBox;
         clipTo(b);
-        drawText(titleFont_, black_, b.x, b.y, productTitle);
+        drawText(titleFont, black, b.x, b.y, productTitle);
         // Underlined like the Windows title font, one pixel under the baseline.
-        const int baseline = b.y + titleFont_->ascent;
-        XftDrawRect(draw_, &black_, b.x, baseline + 2, static_cast<unsigned>(textWidth(titleFont_, productTitle)), 1);
+        const int baseline = b.y + titleFont->ascent;
+        XftDrawRect(xftDraw, &black, b.x, baseline + 2, static_cast<unsigned>(textWidth(titleFont, productTitle)), 1);
     }
-    if (bodyFont_) {
+    if (bodyFont) {
         const Box& b = about::kCreditsBox;
         clipTo(b);
         int top = b.y;
         for (const std::string& line : about::creditsLines()) {
-            drawText(bodyFont_, blue_, b.x, top, line);
+            drawText(bodyFont, blue, b.x, top, line);
             top += about::kBodyFont.height;  // the Windows cell height keeps the lines where they are there
         }
     }
-    XftDrawSetClip(draw_, nullptr);
+    XftDrawSetClip(xftDraw, nullptr);
 
     // The button over everything else: face, one-pixel border, centred label.
     const Box& b = about::kButtonBox;
-    const int state = pressed_ && hot_ ? 2 : hot_ ? 1 : 0;
-    XSetForeground(display_, gc_, face_[state]);
-    XFillRectangle(display_, back_, gc_, b.x, b.y, b.width, b.height);
-    XSetForeground(display_, gc_, border_[state]);
-    XDrawRectangle(display_, back_, gc_, b.x, b.y, b.width - 1, b.height - 1);
-    if (bodyFont_) {
+    const int state = pressed && buttonHot ? 2 : buttonHot ? 1 : 0;
+    XSetForeground(display, gc, face[state]);
+    XFillRectangle(display, back, gc, b.x, b.y, b.width, b.height);
+    XSetForeground(display, gc, border[state]);
+    XDrawRectangle(display, back, gc, b.x, b.y, b.width - 1, b.height - 1);
+    if (bodyFont) {
         const std::string label = buttonLabel;
-        const int x = b.x + (b.width - textWidth(bodyFont_, label)) / 2;
-        const int top = b.y + (b.height - (bodyFont_->ascent + bodyFont_->descent)) / 2;
-        drawText(bodyFont_, black_, x, top, label);
+        const int x = b.x + (b.width - textWidth(bodyFont, label)) / 2;
+        const int top = b.y + (b.height - (bodyFont->ascent + bodyFont->descent)) / 2;
+        drawText(bodyFont, black, x, top, label);
     }
 
-    XCopyArea(display_, back_, window_, gc_, 0, 0, about::kWindowWidth, about::kWindowHeight, 0, 0);
+    XCopyArea(display, back, window, gc, 0, 0, about::kWindowWidth, about::kWindowHeight, 0, 0);
 }
 
 void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
-    XMapWindow(display_, window_);
-    XFlush(display_);
+    XMapWindow(display, window);
+    XFlush(display);
     while (!platform::stopRequested()) {
         // Events Xlib has already read never wake a wait on the connection: look first.
-        if (XPending(display_) == 0) {
-            platform::x11::waitForInputOrStop(ConnectionNumber(display_));
+        if (XPending(display) == 0) {
+            platform::x11::waitForInputOrStop(ConnectionNumber(display));
             continue;
         }
         XEvent event;
-        XNextEvent(display_, &event);
+        XNextEvent(display, &event);
         switch (event.type) {
         case Expose:
             if (event.xexpose.count == 0) draw(productTitle, buttonLabel);
@@ -302,44 +302,44 @@ void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
         case LeaveNotify: {
             const bool hot = event.type == MotionNotify &&
                              inside(about::kButtonBox, event.xmotion.x, event.xmotion.y);
-            if (hot != hot_) {
-                hot_ = hot;
+            if (hot != buttonHot) {
+                buttonHot = hot;
                 draw(productTitle, buttonLabel);
             }
             break;
         }
         case ButtonPress:
             if (event.xbutton.button == Button1 && inside(about::kButtonBox, event.xbutton.x, event.xbutton.y)) {
-                pressed_ = hot_ = true;
+                pressed = buttonHot = true;
                 draw(productTitle, buttonLabel);
             }
             break;
         case ButtonRelease:
-            if (event.xbutton.button == Button1 && pressed_) {
-                pressed_ = false;
-                hot_ = inside(about::kButtonBox, event.xbutton.x, event.xbutton.y);
+            if (event.xbutton.button == Button1 && pressed) {
+                pressed = false;
+                buttonHot = inside(about::kButtonBox, event.xbutton.x, event.xbutton.y);
                 draw(productTitle, buttonLabel);
-                XFlush(display_);
-                if (hot_) openLink(about::kWebsiteLink);
+                XFlush(display);
+                if (buttonHot) openLink(about::kWebsiteLink);
             }
             break;
         case ClientMessage:
-            if (static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow_) {
-                XDestroyWindow(display_, window_);
-                XSync(display_, False);
+            if (static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow) {
+                XDestroyWindow(display, window);
+                XSync(display, False);
                 return;
             }
             break;
         case DestroyNotify:
-            if (event.xdestroywindow.window == window_) return;  // destroyed by another client
+            if (event.xdestroywindow.window == window) return;  // destroyed by another client
             break;
         default:
             break;
         }
     }
     // SIGTERM or SIGINT: closed as the close box closes it, so the process ends with 0.
-    XDestroyWindow(display_, window_);
-    XSync(display_, False);
+    XDestroyWindow(display, window);
+    XSync(display, False);
 }
 
 }  // namespace

@@ -88,6 +88,74 @@ static GLFWbool createContext(_GLFWwindow* window, const _GLFWctxconfig* ctx, co
     return ok;
 }
 
+// A window record as glfwCreateWindow fills one, for the host's window as it is now.
+static _GLFWwindow* buildRecord(HWND host, const _GLFWfbconfig* fbconfig, const _GLFWwndconfig* wndconfig) {
+    RECT client;
+    GetClientRect(host, &client);
+    const LONG style = GetWindowLongW(host, GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(host, GWL_EXSTYLE);
+
+    _GLFWwindow* window = calloc(1, sizeof(_GLFWwindow));
+    window->next = _glfw.windowListHead;
+    _glfw.windowListHead = window;
+    window->videoMode.width = client.right - client.left;
+    window->videoMode.height = client.bottom - client.top;
+    window->videoMode.redBits = fbconfig->redBits;
+    window->videoMode.greenBits = fbconfig->greenBits;
+    window->videoMode.blueBits = fbconfig->blueBits;
+    window->videoMode.refreshRate = _glfw.hints.refreshRate;
+    window->autoIconify = wndconfig->autoIconify;
+    window->focusOnShow = wndconfig->focusOnShow;
+    window->doublebuffer = fbconfig->doublebuffer;
+    window->cursorMode = GLFW_CURSOR_NORMAL;
+    window->minwidth = window->minheight = GLFW_DONT_CARE;
+    window->maxwidth = window->maxheight = GLFW_DONT_CARE;
+    window->numer = window->denom = GLFW_DONT_CARE;
+    window->resizable = (style & WS_THICKFRAME) != 0;
+    window->decorated = (style & (WS_BORDER | WS_THICKFRAME)) != 0;
+    window->floating = (exStyle & WS_EX_TOPMOST) != 0;
+    window->win32.maximized = IsZoomed(host);
+    window->win32.iconified = IsIconic(host);
+    window->win32.width = window->videoMode.width;
+    window->win32.height = window->videoMode.height;
+    window->win32.handle = host;
+    return window;
+}
+
+// Another process's window refuses to be subclassed (access denied); the preview then
+// goes on without the host's messages, and follows its size by asking.
+static void subclassHost(Attached* slot) {
+    WNDPROC old = (WNDPROC) GetWindowLongPtrW(slot->host, GWLP_WNDPROC);
+    if (!slot->libraryProc || old == slot->libraryProc || old == subclassedHostProc) return;
+    slot->oldProc = old;
+    SetLastError(0);
+    if (!SetWindowLongPtrW(slot->host, GWLP_WNDPROC, (LONG_PTR) subclassedHostProc)) slot->oldProc = NULL;
+}
+
+// Some hosts' windows cannot take a pixel format from us (another process's window
+// under Wine). Then the context goes on a child window of our own that fills the host's
+// client area, instead of failing the whole preview.
+static GLFWbool makeContext(_GLFWwindow* window, Attached* slot, const _GLFWctxconfig* ctxconfig,
+                            const _GLFWfbconfig* fbconfig) {
+    if (ctxconfig->client == GLFW_NO_API) return GLFW_TRUE;
+    GLFWbool ok = createContext(window, ctxconfig, fbconfig, GLFW_TRUE);
+    if (!ok) {
+        releaseHostDC(window, slot->host);
+        // Disabled, the child is passed over when the system looks for the window under
+        // the pointer, and it never takes the focus: the host keeps its input.
+        slot->child = CreateWindowExW(0, _GLFW_WNDCLASSNAME, L"",
+                                      WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                                      window->win32.width, window->win32.height, slot->host, NULL,
+                                      GetModuleHandleW(NULL), NULL);
+        if (slot->child) {
+            window->win32.handle = slot->child;
+            SetPropW(slot->child, L"GLFW", window);
+            ok = createContext(window, ctxconfig, fbconfig, GLFW_FALSE);
+        }
+    }
+    return ok && _glfwRefreshContextAttribs(window, ctxconfig);
+}
+
 GLFWwindow* attachToNativeWindow(uintptr_t nativeWindow, GLFWwindow* share) {
     _GLFW_REQUIRE_INIT_OR_RETURN(NULL);
 
@@ -102,73 +170,15 @@ GLFWwindow* attachToNativeWindow(uintptr_t nativeWindow, GLFWwindow* share) {
 
     Attached* slot = findAttached(NULL);
     if (!slot) return NULL;
-
-    RECT client;
-    GetClientRect(host, &client);
-    const LONG style = GetWindowLongW(host, GWL_STYLE);
-    const LONG exStyle = GetWindowLongW(host, GWL_EXSTYLE);
-
-    _GLFWwindow* window = calloc(1, sizeof(_GLFWwindow));
-    window->next = _glfw.windowListHead;
-    _glfw.windowListHead = window;
-    window->videoMode.width = client.right - client.left;
-    window->videoMode.height = client.bottom - client.top;
-    window->videoMode.redBits = fbconfig.redBits;
-    window->videoMode.greenBits = fbconfig.greenBits;
-    window->videoMode.blueBits = fbconfig.blueBits;
-    window->videoMode.refreshRate = _glfw.hints.refreshRate;
-    window->autoIconify = wndconfig.autoIconify;
-    window->focusOnShow = wndconfig.focusOnShow;
-    window->doublebuffer = fbconfig.doublebuffer;
-    window->cursorMode = GLFW_CURSOR_NORMAL;
-    window->minwidth = window->minheight = GLFW_DONT_CARE;
-    window->maxwidth = window->maxheight = GLFW_DONT_CARE;
-    window->numer = window->denom = GLFW_DONT_CARE;
-    window->resizable = (style & WS_THICKFRAME) != 0;
-    window->decorated = (style & (WS_BORDER | WS_THICKFRAME)) != 0;
-    window->floating = (exStyle & WS_EX_TOPMOST) != 0;
-    window->win32.maximized = IsZoomed(host);
-    window->win32.iconified = IsIconic(host);
-    window->win32.width = window->videoMode.width;
-    window->win32.height = window->videoMode.height;
-    window->win32.handle = host;
-
+    _GLFWwindow* window = buildRecord(host, &fbconfig, &wndconfig);
     slot->window = window;
     slot->host = host;
     slot->child = NULL;
     slot->oldProc = NULL;
     slot->libraryProc = libraryWindowProc();
     SetPropW(host, L"GLFW", window);
-
-    // Another process's window refuses to be subclassed (access denied); the preview
-    // then goes on without the host's messages, and follows its size by asking.
-    WNDPROC old = (WNDPROC) GetWindowLongPtrW(host, GWLP_WNDPROC);
-    if (slot->libraryProc && old != slot->libraryProc && old != subclassedHostProc) {
-        slot->oldProc = old;
-        SetLastError(0);
-        if (!SetWindowLongPtrW(host, GWLP_WNDPROC, (LONG_PTR) subclassedHostProc)) slot->oldProc = NULL;
-    }
-
-    // Some hosts' windows cannot take a pixel format from us (another process's window
-    // under Wine). Then the context goes on a child window of our own that fills the
-    // host's client area, instead of failing the whole preview.
-    GLFWbool ok = createContext(window, &ctxconfig, &fbconfig, GLFW_TRUE);
-    if (!ok && ctxconfig.client != GLFW_NO_API) {
-        releaseHostDC(window, host);
-        // Disabled, the child is passed over when the system looks for the window
-        // under the pointer, and it never takes the focus: the host keeps its input.
-        slot->child = CreateWindowExW(0, _GLFW_WNDCLASSNAME, L"",
-                                      WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                                      window->win32.width, window->win32.height, host, NULL, GetModuleHandleW(NULL),
-                                      NULL);
-        if (slot->child) {
-            window->win32.handle = slot->child;
-            SetPropW(slot->child, L"GLFW", window);
-            ok = createContext(window, &ctxconfig, &fbconfig, GLFW_FALSE);
-        }
-    }
-    if (ok && ctxconfig.client != GLFW_NO_API) ok = _glfwRefreshContextAttribs(window, &ctxconfig);
-    if (!ok) {
+    subclassHost(slot);
+    if (!makeContext(window, slot, &ctxconfig, &fbconfig)) {
         detachNativeWindow((GLFWwindow*) window);
         return NULL;
     }

@@ -13,33 +13,33 @@ namespace {
 
 class DirectSoundBuffer final : public SoundBuffer {
 public:
-    explicit DirectSoundBuffer(IDirectSoundBuffer* buffer) : buffer_(buffer) {}
+    explicit DirectSoundBuffer(IDirectSoundBuffer* buffer) : buffer(buffer) {}
 
     SoundResult lockEntire(void** part, std::uint32_t* length) override {
         DWORD bytes = 0;
-        HRESULT r = buffer_->Lock(0, 0, part, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
+        HRESULT r = buffer->Lock(0, 0, part, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
         *length = bytes;
         return r;
     }
     SoundResult unlock(void* part, std::uint32_t length) override {
-        return buffer_->Unlock(part, length, nullptr, 0);
+        return buffer->Unlock(part, length, nullptr, 0);
     }
-    SoundResult restore() override { return buffer_->Restore(); }
+    SoundResult restore() override { return buffer->Restore(); }
     void release() override {
-        buffer_->Release();
+        buffer->Release();
         delete this;
     }
 
 private:
-    IDirectSoundBuffer* buffer_;
+    IDirectSoundBuffer* buffer;
 };
 
 class DirectSoundDevice final : public SoundDevice {
 public:
-    explicit DirectSoundDevice(IDirectSound* device) : device_(device) {}
+    explicit DirectSoundDevice(IDirectSound* device) : device(device) {}
 
     SoundResult setCooperativeLevelNormal(std::uintptr_t window) override {
-        return device_->SetCooperativeLevel(reinterpret_cast<HWND>(window), DSSCL_NORMAL);
+        return device->SetCooperativeLevel(reinterpret_cast<HWND>(window), DSSCL_NORMAL);
     }
     SoundResult createSoundBuffer(const void* format, std::uint32_t bytes, std::uint32_t flags,
                                   SoundBuffer** buffer) override {
@@ -52,17 +52,17 @@ public:
         // DirectSound only reads the format; the record stays in the resource.
         description.lpwfxFormat = static_cast<WAVEFORMATEX*>(const_cast<void*>(format));
         IDirectSoundBuffer* created = nullptr;
-        HRESULT r = device_->CreateSoundBuffer(&description, &created, nullptr);
+        HRESULT r = device->CreateSoundBuffer(&description, &created, nullptr);
         if (SUCCEEDED(r) && created) *buffer = new DirectSoundBuffer(created);
         return r;
     }
     void release() override {
-        device_->Release();
+        device->Release();
         delete this;
     }
 
 private:
-    IDirectSound* device_;
+    IDirectSound* device;
 };
 
 class DirectSoundSystem final : public SoundSystem {

@@ -1,7 +1,7 @@
 #include <X11/Xlib.h>
 
 #include "platform/host_window.h"
-#include "platform/x11/x11_connection.h"
+#include "platform/x11/connection_x11.h"
 
 namespace ondalith::platform {
 

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "platform/instance_marker.h"
-#include "platform/x11/display_name.h"
+#include "platform/x11/display_name_x11.h"
 
 namespace ondalith::platform {
 

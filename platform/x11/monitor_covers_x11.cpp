@@ -9,7 +9,7 @@
 #include <GLFW/glfw3native.h>
 
 #include "platform/monitor_covers.h"
-#include "platform/x11/x11_connection.h"
+#include "platform/x11/connection_x11.h"
 
 namespace ondalith::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/embedded_resources.h"
+#include "platform/x11/embedded_resources_x11.h"
 #include "platform/resources.h"
 
 namespace ondalith::platform {

@@ -17,21 +17,21 @@ constexpr std::uint32_t kMaxBufferBytes = 0x0FFFFFFF;
 
 class MemorySoundBuffer final : public SoundBuffer {
 public:
-    explicit MemorySoundBuffer(std::uint32_t bytes) : bytes_(bytes) {}
+    explicit MemorySoundBuffer(std::uint32_t bytes) : bytes(bytes) {}
 
     SoundResult lockEntire(void** part, std::uint32_t* length) override {
-        *part = bytes_.data();
-        *length = static_cast<std::uint32_t>(bytes_.size());
+        *part = bytes.data();
+        *length = static_cast<std::uint32_t>(bytes.size());
         return kSoundOk;
     }
     SoundResult unlock(void* part, std::uint32_t length) override {
-        return part == bytes_.data() && length <= bytes_.size() ? kSoundOk : kSoundInvalidParam;
+        return part == bytes.data() && length <= bytes.size() ? kSoundOk : kSoundInvalidParam;
     }
     SoundResult restore() override { return kSoundOk; }
     void release() override { delete this; }
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint8_t> bytes;
 };
 
 class MemorySoundDevice final : public SoundDevice {

@@ -6,7 +6,7 @@
 #include <csignal>
 
 #include "platform/stop_signal.h"
-#include "platform/x11/stop_wait.h"
+#include "platform/x11/stop_wait_x11.h"
 
 namespace ondalith::platform {
 

@@ -112,7 +112,7 @@ def main():
         write_if_changed(a.asm, "\n".join(out) + "\n")
     if a.table:
         out = ["// Generated from the resource script; edit the script, not this file.",
-               '#include "platform/embedded_resources.h"', "",
+               '#include "platform/x11/embedded_resources_x11.h"', "",
                'extern "C" {']
         for i in range(len(files)):
             out.append(f"extern const unsigned char ondalith_res_{i}[], ondalith_res_{i}_end[];")

@@ -4,10 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
-#include <string>
 #include <vector>
 
-#include "platform/resources.h"
+#include "render/glfw_program.h"
 #include "resource_ids.h"
 #include "support/cube_reference.h"
 #include "support/gl_context.h"
@@ -17,29 +16,13 @@ namespace {
 
 constexpr int kTexels = 64;
 
-std::string shaderText(std::uint16_t id) {
-    const auto bytes = platform::findResource(platform::ResourceType::TextFile, id);
-    if (!bytes) return {};
-    const std::string text(reinterpret_cast<const char*>(bytes->data), bytes->size);
-    return text.substr(0, text.find('~'));
-}
-
+// The saver's own program, built from its text resources as the scene builds it.
 GLuint backgroundProgram() {
-    GLuint program = glCreateProgram();
-    for (auto [stage, id] : {std::pair<GLenum, std::uint16_t>{GL_VERTEX_SHADER, IDT_BACKGROUND_VERTEX},
-                             std::pair<GLenum, std::uint16_t>{GL_FRAGMENT_SHADER, IDT_BACKGROUND_FRAGMENT}}) {
-        GLuint shader = glCreateShader(stage);
-        const std::string text = shaderText(id);
-        const char* source = text.c_str();
-        glShaderSource(shader, 1, &source, nullptr);
-        glCompileShader(shader);
-        glAttachShader(program, shader);
-    }
-    glLinkProgram(program);
+    auto* program = new GLFWProgram(IDT_BACKGROUND_VERTEX, IDT_BACKGROUND_FRAGMENT);  // lives as long as the context
     GLint ok = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    glGetProgramiv(program->programId(), GL_LINK_STATUS, &ok);
     EXPECT_TRUE(ok);
-    return program;
+    return program->programId();
 }
 
 // Three channels of fixed pseudo-random texels: a shift of a fraction of a texel, a

@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <string>
 #include <vector>
 
-#include "platform/resources.h"
+#include "render/glfw_program.h"
 #include "resource_ids.h"
 #include "support/cube_reference.h"
 #include "support/gl_context.h"
@@ -44,33 +43,11 @@ constexpr int kChunk = 48;      // vertices captured per draw, to keep the buffe
 constexpr double kClipTolerance = 2e-4;
 constexpr double kColourTolerance = 2e-4;
 
-std::string shaderText(std::uint16_t id) {
-    const auto bytes = platform::findResource(platform::ResourceType::TextFile, id);
-    if (!bytes) return {};
-    const std::string text(reinterpret_cast<const char*>(bytes->data), bytes->size);
-    return text.substr(0, text.find('~'));
-}
-
-GLuint compile(GLenum stage, const std::string& text) {
-    GLuint shader = glCreateShader(stage);
-    const char* source = text.c_str();
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint ok = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[4096] = {};
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        ADD_FAILURE() << log;
-    }
-    return shader;
-}
-
-// The saver's cube program, linked with its position and colour kept for capture.
+// The saver's cube program, built from its text resources as the scene builds it, then
+// linked again with its position and colour kept for capture.
 GLuint captureProgram() {
-    GLuint program = glCreateProgram();
-    glAttachShader(program, compile(GL_VERTEX_SHADER, shaderText(IDT_CUBE_VERTEX)));
-    glAttachShader(program, compile(GL_FRAGMENT_SHADER, shaderText(IDT_CUBE_FRAGMENT)));
+    auto* cube = new GLFWProgram(IDT_CUBE_VERTEX, IDT_CUBE_FRAGMENT);  // lives as long as the context
+    const GLuint program = cube->programId();
     const char* varyings[] = {"gl_Position", "color"};
     glTransformFeedbackVaryings(program, 2, varyings, GL_INTERLEAVED_ATTRIBS);
     glLinkProgram(program);

@@ -26,7 +26,6 @@ TEST(PreviewTest, DrawsIntoTheHostAndEndsWhenTheHostLetsGo) {
     const platform::NativeWindow host = createHostWindow(200, 150);
     ASSERT_NE(host, 0u);
     static LaunchOptions options{Preview, host};
-    launchOptions = &options;
     saverApp = new SaverApp(&options);
 
     EXPECT_EQ(windowMetrics.width, 200);

@@ -1,13 +1,23 @@
 # Checks of a full-screen saver on several monitors, shared by the Linux and the Wine
 # tests; source after xvfb.sh and xorg-dummy.sh (or xephyr.sh), with the monitors in
 # place. The root is painted magenta first, so that only a cover shows black beside the
-# picture. The scenarios at the end start the saver with the test's start_saver, which
-# starts "/s" in the background under timeout and sets pid; DEADLINE is how long a first
-# frame may take (30 s).
+# picture. The scenarios at the end start the saver with start_saver: "/s" in the
+# background under timeout, under Wine where the test made a prefix; it sets pid.
+# DEADLINE is how long a first frame may take (30 s; 60 s under Wine, which starts slower).
 
 /usr/bin/xsetroot -solid '#ff00ff'
 MAGENTA="255 0 255"
 BLACK="0 0 0"
+[ -n "${WINEPREFIX:-}" ] && : "${DEADLINE:=60}"
+
+start_saver() {
+    if [ -n "${WINEPREFIX:-}" ]; then
+        timeout 120 wine "$ONDALITH" /s &
+    else
+        timeout 120 "$ONDALITH" /s >/dev/null &
+    fi
+    pid=$!
+}
 
 # geometry WINDOW: WxH+X+Y of a window on the screen
 geometry() {

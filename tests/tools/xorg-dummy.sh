@@ -79,6 +79,15 @@ probe_outputs() {
     xrandr >/dev/null
 }
 
+# wine_dummy_begin MONITOR...: the start of a Wine test on such a server (after xvfb.sh
+# and wine-env.sh): the server, the prefix, and cleanup of both.
+wine_dummy_begin() {
+    wine_check_width
+    start_xorg_dummy "$@" || exit 1
+    wine_env
+    trap 'wine_stop; stop_xorg_dummy' EXIT
+}
+
 stop_xorg_dummy() {
     [ -n "${XORG_PID:-}" ] && kill "$XORG_PID" 2>/dev/null && wait "$XORG_PID" 2>/dev/null
     # Xorg leaves its socket behind; it is ours, so it goes too.

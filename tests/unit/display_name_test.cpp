@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/x11/display_name.h"
+#include "platform/x11/display_name_x11.h"
 
 namespace ondalith::platform::x11 {
 namespace {

@@ -49,7 +49,6 @@ bool displayRequired() { return (SetThreadExecutionState(ES_CONTINUOUS) & ES_DIS
 
 TEST(DisplayPowerTest, FullScreenSaverLetsTheDisplayTurnOff) {
     static LaunchOptions options{Screensaver, 0};
-    launchOptions = &options;
     saverApp = new SaverApp(&options);
     GLFWwindow* window = saverApp->window;
     EXPECT_FALSE(displayRequired()) << "once the window is open";

@@ -7,9 +7,5 @@ set -u
 . "$TEST_TOOLS/xorg-dummy.sh"
 start_xorg_dummy 640x480+0+0 800x600+0+0 || exit 1
 . "$TEST_TOOLS/monitor-covers.sh"
-start_saver() {
-    timeout 120 "$ONDALITH" /s >/dev/null &
-    pid=$!
-}
 
 check_clone_and_grown_mode

@@ -7,9 +7,7 @@ set -u
 . "$TEST_TOOLS/xvfb.sh"
 . "$TEST_TOOLS/wine-env.sh"
 . "$TEST_TOOLS/xorg-dummy.sh"
-start_xorg_dummy 640x480+0+0 800x600+640+0 || exit 1
-wine_env
-trap 'wine_stop; stop_xorg_dummy' EXIT
+wine_dummy_begin 640x480+0+0 800x600+640+0
 /usr/bin/xsetroot -solid '#ff00ff'  # the desk, wherever nothing lies over it
 
 MESA_GL_VERSION_OVERRIDE=3.3COMPAT timeout 120 wine "$ONDALITH" /s &

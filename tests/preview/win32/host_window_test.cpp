@@ -71,7 +71,6 @@ TEST(HostWindowTest, KeepsTheHostsInputAndIconFollowsItsSizeAndLeavesNothingBehi
     const std::string commandLine = "/p " + std::to_string(reinterpret_cast<UINT_PTR>(host));
     static LaunchOptions options = parseCommandLine(commandLine.c_str());
     ASSERT_EQ(reinterpret_cast<HWND>(options.parentWindow), host) << commandLine;
-    launchOptions = &options;
     saverApp = new SaverApp(&options);
     ASSERT_EQ(GetPropW(host, L"GLFW"), static_cast<HANDLE>(saverApp->window));
     ASSERT_EQ(GetWindow(host, GW_CHILD), nullptr) << "the context went on a child window, not on the host's";

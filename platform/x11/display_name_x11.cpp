@@ -1,4 +1,4 @@
-#include "platform/x11/display_name.h"
+#include "platform/x11/display_name_x11.h"
 
 namespace ondalith::platform::x11 {
 

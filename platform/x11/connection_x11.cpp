@@ -1,4 +1,4 @@
-#include "platform/x11/x11_connection.h"
+#include "platform/x11/connection_x11.h"
 
 namespace ondalith::platform::x11 {
 
