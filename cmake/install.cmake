@@ -4,11 +4,7 @@
 # it and choose Install, in a folder that names its width, so that both builds sit
 # side by side under one name.
 if(WIN32)
-  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(dist_folder "${PROJECT_SOURCE_DIR}/dist/windows-x64")
-  else()
-    set(dist_folder "${PROJECT_SOURCE_DIR}/dist/windows-x86")
-  endif()
+  set(dist_folder "${PROJECT_SOURCE_DIR}/dist/windows-${ONDALITH_WINDOWS_ARCH}")
   add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E make_directory "${dist_folder}"
     COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:ondalith>" "${dist_folder}/"

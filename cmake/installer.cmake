@@ -9,15 +9,10 @@ if(NOT ONDALITH_MAKENSIS)
   message(WARNING "makensis not found (Debian package nsis): no installer target")
   return()
 endif()
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(ONDALITH_INSTALLER_ARCH x64)
-else()
-  set(ONDALITH_INSTALLER_ARCH x86)
-endif()
-set(ONDALITH_INSTALLER "${CMAKE_BINARY_DIR}/Ondalith-${PROJECT_VERSION}-${ONDALITH_INSTALLER_ARCH}-setup.exe")
+set(ONDALITH_INSTALLER "${CMAKE_BINARY_DIR}/Ondalith-${PROJECT_VERSION}-${ONDALITH_WINDOWS_ARCH}-setup.exe")
 set(installer_dir "${PROJECT_SOURCE_DIR}/resources/installer")
 add_custom_command(OUTPUT "${ONDALITH_INSTALLER}"
-  COMMAND bash "${installer_dir}/make-installer.sh" ${ONDALITH_INSTALLER_ARCH} ${PROJECT_VERSION}
+  COMMAND bash "${installer_dir}/make-installer.sh" ${ONDALITH_WINDOWS_ARCH} ${PROJECT_VERSION}
           "$<TARGET_FILE:ondalith>" "${ONDALITH_ASSET_DIR}/ondalith.ico" "${ONDALITH_INSTALLER}"
   DEPENDS ondalith "$<TARGET_FILE:ondalith>" "${installer_dir}/ondalith.nsi" "${installer_dir}/make-installer.sh"
           "${ONDALITH_ASSET_DIR}/ondalith.ico"

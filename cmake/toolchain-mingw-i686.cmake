@@ -1,12 +1,5 @@
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(ONDALITH_MINGW_PROCESSOR i686)
+include("${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake")
 # SSE2 arithmetic, as on the Linux build: x87 extended precision would round the
 # matrix maths differently. Every PC with a GL 3 driver has SSE2.
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
