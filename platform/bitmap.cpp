@@ -4,6 +4,8 @@
 #include <string>
 
 #include "platform/bitmap_source.h"
+#include "platform/bmp_decoder.h"
+#include "platform/resources.h"
 
 namespace ondalith::platform {
 namespace {
@@ -13,6 +15,18 @@ bool reject(std::uint16_t id, const std::string& reason) {
     std::snprintf(line, sizeof line, "Ondalith: bitmap %u: %s\n", static_cast<unsigned>(id), reason.c_str());
     reportBitmapFailure(line);
     return false;
+}
+
+// Where the rows of resource `id`, checked to be width x height, lie in the executable.
+// False with a one-line `reason` when it is missing or not such a picture.
+bool findBitmapResourceRows(std::uint16_t id, int width, int height, BmpRows& rows, std::string& reason) {
+    const auto bytes = findResource(ResourceType::Bitmap, id);
+    if (!bytes) {
+        reason = "no such resource";
+        return false;
+    }
+    const auto find = bitmapResourceHasFileHeader() ? findBmpRows : findDibRows;
+    return find(bytes->data, bytes->size, width, height, rows, reason);
 }
 
 }  // namespace

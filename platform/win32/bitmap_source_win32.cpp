@@ -6,18 +6,10 @@
 #include <cstdio>
 
 #include "platform/bitmap_source.h"
-#include "platform/resources.h"
 
 namespace ondalith::platform {
 
-bool findBitmapResourceRows(std::uint16_t id, int width, int height, BmpRows& rows, std::string& reason) {
-    const auto bytes = findResource(ResourceType::Bitmap, id);
-    if (!bytes) {
-        reason = "no such resource";
-        return false;
-    }
-    return findDibRows(bytes->data, bytes->size, width, height, rows, reason);
-}
+bool bitmapResourceHasFileHeader() { return false; }
 
 void reportBitmapFailure(const char* line) {
     // A GUI process may have no stderr; the debugger channel is always there.
