@@ -36,5 +36,4 @@ bool HostedRun::tend() {
 // The host's window outlives us: it gets back what the attach changed on it.
 void HostedRun::finish() { detachNativeWindow(window); }
 
-
 }  // namespace ondalith

@@ -66,3 +66,16 @@ ends_cleanly() {
     [ "$status" -eq 0 ] || fail "$what ended the saver with $status"
     [ -z "$(xdotool search --name '^Ondalith Screensaver' 2>/dev/null)" ] || fail "a window of the saver remains after $what"
 }
+
+# take_focus_from WINDOW: once WINDOW holds the input focus (for a second, so that the
+# pointer's pseudo-focus handed over first cannot count as a loss), a window of another
+# client ($TEST_BIN/x11_host_window) takes it.
+take_focus_from() {
+    local win=$1 other_window
+    for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$((win))" ] && break; sleep 0.1; done
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$((win))" ] || fail "the saver did not take the focus"
+    sleep 1
+    coproc other { timeout 60 "$TEST_BIN/x11_host_window" 200x100; }
+    read -r other_window <&"${other[0]}"
+    xdotool windowfocus "$other_window"
+}

@@ -9,11 +9,6 @@ timeout 60 "$ONDALITH" /s >/dev/null &
 pid=$!
 win=$(wait_for_window '^Ondalith Screensaver$') || true
 [ -n "$win" ] || fail "no saver window"
-for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$((win))" ] && break; sleep 0.1; done
-[ "$(xdotool getwindowfocus 2>/dev/null)" = "$((win))" ] || fail "the saver did not take the focus"
-sleep 1
-coproc other { timeout 60 "$TEST_BIN/x11_host_window" 200x100; }
-read -r other_window <&"${other[0]}"
-xdotool windowfocus "$other_window"
+take_focus_from "$win"
 ends_cleanly "$pid" "losing the focus"
 echo "ok: losing the focus ends the saver with 0 and leaves no window"

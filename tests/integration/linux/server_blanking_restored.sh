@@ -28,10 +28,5 @@ xdotool key --window "$win" a; ended_by "a key"
 
 start; kill -TERM "$pid"; ended_by "SIGTERM"
 
-start
-for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$((win))" ] && break; sleep 0.1; done
-sleep 1  # as in the focus test: the pointer's pseudo-focus must not count as a loss
-coproc other { timeout 60 "$TEST_BIN/x11_host_window" 200x100; }
-read -r other_window <&"${other[0]}"
-xdotool windowfocus "$other_window"
+start; take_focus_from "$win"
 ended_by "losing the focus"
