@@ -3,13 +3,19 @@
 # every test: unit, GL under Xvfb, the saver driven by xdotool, the Windows builds under
 # Wine, and short fuzzing runs. Exits non-zero when anything fails.
 #
-# The 32-bit Windows build runs under Wine only where this host runs 32-bit programs;
-# elsewhere its Wine tests are skipped (and said so at the end), while its file is
-# still read. ONDALITH_NO_32BIT=1 takes that path on any host.
+# The 32-bit Windows build runs under Wine only where this host runs 32-bit programs
+# and the 32-bit Wine packages could be installed; elsewhere its Wine tests are skipped
+# (and said so, with the reason, at the start and at the end), while its file is still
+# read. ONDALITH_NO_32BIT=1 takes the first path on any host, and
+# ONDALITH_NO_WINE32_PACKAGES=1 the second.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 start=$(date +%s)
-bash scripts/install-deps.sh || exit 1
+wine32_note=$(mktemp)
+ONDALITH_WINE32_NOTE=$wine32_note bash scripts/install-deps.sh all || exit 1
+ONDALITH_WINE32_MISSING=$(cat "$wine32_note")
+rm -f "$wine32_note"
+export ONDALITH_WINE32_MISSING
 bash scripts/fetch-glfw.sh >/dev/null || exit 1
 . tests/tools/wine-env.sh
 

@@ -6,11 +6,14 @@
 # Exit code by which a test tells CTest that it was skipped (SKIP_RETURN_CODE).
 WINE_SKIP=77
 
-# Whether this host runs 32-bit programs, which 32-bit Wine needs: some kernels run
-# none at all. scripts/test-all.sh asks once and passes the answer on in
-# ONDALITH_HOST_RUNS_32BIT; ONDALITH_NO_32BIT=1 makes any host answer no.
+# Whether 32-bit Wine runs here: the host must run 32-bit programs (some kernels run
+# none at all) and the 32-bit Wine packages must be installed (an i386 package index
+# out of step keeps them out). scripts/test-all.sh asks once and passes the answer on in
+# ONDALITH_HOST_RUNS_32BIT, and apt's reason for leaving the packages out in
+# ONDALITH_WINE32_MISSING; ONDALITH_NO_32BIT=1 makes any host answer no.
 host_runs_32bit() {
     [ "${ONDALITH_NO_32BIT:-0}" = 1 ] && return 1
+    [ -z "${ONDALITH_WINE32_MISSING:-}" ] || return 1
     case "${ONDALITH_HOST_RUNS_32BIT:-}" in
         yes) return 0 ;;
         no) return 1 ;;
@@ -21,7 +24,11 @@ host_runs_32bit() {
 # Why 32-bit tests are skipped, in one line.
 no_32bit_reason() {
     if [ "${ONDALITH_NO_32BIT:-0}" = 1 ]; then
-        echo "ONDALITH_NO_32BIT=1 treats this host as one that runs no 32-bit programs"
+        echo "this host runs no 32-bit programs (taken so by ONDALITH_NO_32BIT=1)"
+    elif [ -n "${ONDALITH_WINE32_MISSING:-}" ]; then
+        echo "the 32-bit Wine packages could not be installed ($ONDALITH_WINE32_MISSING)"
+    elif [ ! -e /usr/lib/wine/wine ]; then
+        echo "the 32-bit Wine packages are not installed (/usr/lib/wine/wine is missing)"
     else
         echo "this host runs no 32-bit programs (/usr/lib/wine/wine cannot start)"
     fi
