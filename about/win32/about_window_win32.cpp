@@ -180,7 +180,7 @@ LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        if (window == aboutWindow) relayout(HIWORD(wParam));
+        if (window == aboutWindow && HIWORD(wParam) > 0) relayout(HIWORD(wParam));
         return 0;
     }
     case WM_PAINT:
