@@ -1,6 +1,7 @@
 #pragma once
 // What the About window shows and where, shared by both systems' windows so that
-// they look alike. Positions are in client coordinates, in pixels.
+// they look alike. Positions are in client coordinates, in pixels at 96 dots per inch;
+// about_scale.h scales them to the screen's resolution.
 #include <string>
 #include <vector>
 

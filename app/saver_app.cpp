@@ -10,6 +10,7 @@
 #include "app/saver_run.h"
 #include "app/window_icon.h"
 #include "platform/message_box.h"
+#include "platform/window_class.h"
 #include "render/gl_driver.h"
 #include "render/gl_state.h"
 
@@ -67,6 +68,10 @@ void SaverApp::openWindow() {
     glfwWindowHint(GLFW_CONTEXT_ROBUSTNESS, GLFW_LOSE_CONTEXT_ON_RESET);
     glfwWindowHint(GLFW_SAMPLES, 4);
     glfwWindowHint(GLFW_STEREO, 0);
+    // One WM_CLASS for the picture and a window inside a host, as the program's other
+    // windows have it; the library reads these on X only.
+    glfwWindowHintString(GLFW_X11_INSTANCE_NAME, platform::kWindowInstanceName);
+    glfwWindowHintString(GLFW_X11_CLASS_NAME, platform::kWindowClassName);
     window = run->openWindow(kTitle);
     if (!window) {
         run->windowFailed();

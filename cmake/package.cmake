@@ -19,7 +19,8 @@ seconds a wave sweeps across the field and the cubes behind it rise into
 the next of sixteen pictures; the whole cycle takes four minutes.
 Nothing is random: the picture is a function of time.
 
-This package installs it as a hack for XScreenSaver, with its settings
+This package installs it as the command ondalith, with a menu entry that
+runs it full screen, and as a hack for XScreenSaver, with its settings
 file and a manual page.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)

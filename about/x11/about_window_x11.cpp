@@ -2,13 +2,16 @@
 // logo and the button are painted into one back buffer, and the button's behaviour
 // (press inside, release inside) is tracked here.
 //
-// The X window is the 400 x 300 outer rectangle that the Windows build centres. A
-// window manager draws its frame around the window and its height is unknown here; the
-// centre gravity asks it to keep the framed window centred. Without a window manager
-// the window is exactly that rectangle, and the layout keeps its full room.
+// The X window is the 400 x 300 outer rectangle that the Windows build centres, scaled
+// with everything in it by the resolution the desktop gives its fonts (Xft.dpi; 96 where
+// it names none), and centred on the primary monitor. A window manager draws its frame
+// around the window and its height is unknown here; the centre gravity asks it to keep
+// the framed window centred. Without a window manager the window is exactly that
+// rectangle, and the layout keeps its full room.
 #include <X11/Xatom.h>
 #include <X11/Xft/Xft.h>
 #include <X11/Xlib.h>
+#include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -17,17 +20,21 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "about/about_scale.h"
 #include "about/about_texts.h"
 #include "about/about_window.h"
 #include "platform/bitmap.h"
 #include "platform/message_box.h"
+#include "platform/monitor_covers.h"
 #include "platform/stop_signal.h"
 #include "platform/x11/stop_wait_x11.h"
 #include "platform/x11/connection_x11.h"
+#include "platform/x11/window_class_x11.h"
 #include "resource_ids.h"
 
 namespace ondalith {
@@ -37,10 +44,28 @@ namespace {
 using about::Box;
 using about::Rgb;
 
-// Fonts near the Windows build's Arial cells (16 and 18 pixels high, narrow): a
-// metric twin of Arial where installed, else the condensed sans, else any sans.
-constexpr const char* kBodyFontName = "Liberation Sans,DejaVu Sans Condensed,sans-serif:pixelsize=13";
-constexpr const char* kTitleFontName = "Liberation Sans,DejaVu Sans Condensed,sans-serif:pixelsize=15:bold";
+// Fonts near the Windows build's Arial cells (16 and 18 pixels high at 96 dots per
+// inch, narrow): a metric twin of Arial where installed, else the condensed sans, else
+// any sans; the pixel sizes are scaled with the layout.
+constexpr const char* kFontFamilies = "Liberation Sans,DejaVu Sans Condensed,sans-serif";
+constexpr double kBodyPixels = 13;
+constexpr double kTitlePixels = 15;
+
+// The desktop's font resolution from the server's resource database, as every Xft
+// client reads it.
+int desktopDpi(Display* display) {
+    const char* resources = XResourceManagerString(display);
+    if (!resources) return about::kBaseDpi;
+    XrmInitialize();
+    XrmDatabase database = XrmGetStringDatabase(resources);
+    char* type = nullptr;
+    XrmValue value{};
+    std::string text;
+    if (database && XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr)
+        text.assign(value.addr, value.size ? value.size - 1 : 0);
+    if (database) XrmDestroyDatabase(database);
+    return about::dpiFromResource(text.empty() ? nullptr : text.c_str());
+}
 
 // Face and border of the button at rest, under the pointer and held down, as a
 // current Windows push button paints them.
@@ -68,7 +93,7 @@ void openLink(const char* link) {
 class AboutX11 {
 public:
     explicit AboutX11(Display* display) : display(display) {}
-    bool create(const char* caption, const char* className);
+    bool create(const char* caption);
     void run(const std::string& productTitle, const char* buttonLabel);
 
 private:
@@ -80,6 +105,10 @@ private:
     int textWidth(XftFont* font, const std::string& text);
 
     Display* display;
+    int dpi = about::kBaseDpi;
+    // The layout at this window's scale.
+    int width = 0, height = 0;
+    Box titleBox{}, logoBox{}, creditsBox{}, buttonBox{};
     int screen = 0;
     Visual* visual = nullptr;
     Colormap colormap = 0;
@@ -117,13 +146,25 @@ XftColor AboutX11::xftColour(Rgb c) {
     return colour;
 }
 
-bool AboutX11::create(const char* caption, const char* className) {
+bool AboutX11::create(const char* caption) {
     screen = DefaultScreen(display);
     visual = DefaultVisual(display, screen);
     colormap = DefaultColormap(display, screen);
     const int depth = DefaultDepth(display, screen);
-    const int x = about::centredOrigin(DisplayWidth(display, screen), about::kWindowWidth);
-    const int y = about::centredOrigin(DisplayHeight(display, screen), about::kWindowHeight);
+    dpi = desktopDpi(display);
+    width = about::scaledLength(about::kWindowWidth, dpi);
+    height = about::scaledLength(about::kWindowHeight, dpi);
+    titleBox = about::scaledBox(about::kTitleBox, dpi);
+    logoBox = about::scaledBox(about::kLogoBox, dpi);
+    creditsBox = about::scaledBox(about::kCreditsBox, dpi);
+    buttonBox = about::scaledBox(about::kButtonBox, dpi);
+    // The primary monitor comes first; the whole screen where the server names no monitor.
+    std::vector<platform::ScreenRect> monitors = platform::monitorRects();
+    const platform::ScreenRect monitor = monitors.empty()
+        ? platform::ScreenRect{0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)}
+        : monitors.front();
+    const int x = monitor.x + about::centredOrigin(monitor.width, width);
+    const int y = monitor.y + about::centredOrigin(monitor.height, height);
     background = pixel(about::kBackground);
     for (int state = 0; state < 3; ++state) {
         face[state] = pixel(kButtonFace[state]);
@@ -136,8 +177,8 @@ bool AboutX11::create(const char* caption, const char* className) {
     attributes.background_pixel = background;
     attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
                             LeaveWindowMask | StructureNotifyMask;
-    window = XCreateWindow(display, RootWindow(display, screen), x, y, about::kWindowWidth,
-                            about::kWindowHeight, 0, depth, InputOutput, visual, CWBackPixel | CWEventMask,
+    window = XCreateWindow(display, RootWindow(display, screen), x, y, static_cast<unsigned>(width),
+                           static_cast<unsigned>(height), 0, depth, InputOutput, visual, CWBackPixel | CWEventMask,
                             &attributes);
     if (!window) return false;
 
@@ -145,22 +186,19 @@ bool AboutX11::create(const char* caption, const char* className) {
     size->flags = USPosition | PPosition | PSize | PMinSize | PMaxSize | PWinGravity;
     size->x = x;
     size->y = y;
-    size->width = size->min_width = size->max_width = about::kWindowWidth;
-    size->height = size->min_height = size->max_height = about::kWindowHeight;
+    size->width = size->min_width = size->max_width = width;
+    size->height = size->min_height = size->max_height = height;
     size->win_gravity = CenterGravity;
     XWMHints* wm = XAllocWMHints();
     wm->flags = InputHint | StateHint;
     wm->input = True;
     wm->initial_state = NormalState;
-    XClassHint* classHint = XAllocClassHint();
-    classHint->res_name = const_cast<char*>("ondalith");
-    classHint->res_class = const_cast<char*>(className);
     XTextProperty name;
     char* nameList[] = {const_cast<char*>(caption)};
     XStringListToTextProperty(nameList, 1, &name);
-    XSetWMProperties(display, window, &name, &name, nullptr, 0, size, wm, classHint);
+    XSetWMProperties(display, window, &name, &name, nullptr, 0, size, wm, nullptr);
     XFree(name.value);
-    XFree(classHint);
+    platform::x11::setWindowClass(display, window);
     XFree(wm);
     XFree(size);
     XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
@@ -180,21 +218,29 @@ bool AboutX11::create(const char* caption, const char* className) {
     deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &deleteWindow, 1);
 
-    back = XCreatePixmap(display, window, about::kWindowWidth, about::kWindowHeight, depth);
+    back = XCreatePixmap(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height), depth);
     gc = XCreateGC(display, back, 0, nullptr);
     xftDraw = XftDrawCreate(display, back, visual, colormap);
-    bodyFont = XftFontOpenName(display, screen, kBodyFontName);
-    titleFont = XftFontOpenName(display, screen, kTitleFontName);
+    auto openFont = [&](double pixels, const char* style) {
+        char name[160];
+        std::snprintf(name, sizeof name, "%s:pixelsize=%g%s", kFontFamilies, pixels * dpi / about::kBaseDpi, style);
+        return XftFontOpenName(display, screen, name);
+    };
+    bodyFont = openFont(kBodyPixels, "");
+    titleFont = openFont(kTitlePixels, ":bold");
     loadLogo();
     return true;
 }
 
-// The logo as an image in the window's visual; without it the window shows none.
+// The logo as an image in the window's visual, scaled with the layout; without it the
+// window shows none.
 void AboutX11::loadLogo() {
-    const Box& box = about::kLogoBox;
+    const Box& source = about::kLogoBox;
+    const Box& box = logoBox;
     std::vector<std::uint8_t> bgrx;
-    if (!platform::loadBitmapPixels(IDB_ABOUT_LOGO, box.width, box.height, bgrx)) return;
+    if (!platform::loadBitmapPixels(IDB_ABOUT_LOGO, source.width, source.height, bgrx)) return;
     if (visual->c_class != TrueColor) return;
+    bgrx = about::scaledPixels(bgrx, source.width, source.height, box.width, box.height);
 
     auto* data = static_cast<char*>(std::malloc(static_cast<std::size_t>(box.width) * box.height * 4));
     logoImage = XCreateImage(display, visual, DefaultDepth(display, screen), ZPixmap, 0, data, box.width,
@@ -236,9 +282,9 @@ void AboutX11::drawText(XftFont* font, const XftColor& colour, int x, int top, c
 
 void AboutX11::draw(const std::string& productTitle, const char* buttonLabel) {
     XSetForeground(display, gc, background);
-    XFillRectangle(display, back, gc, 0, 0, about::kWindowWidth, about::kWindowHeight);
+    XFillRectangle(display, back, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
 
-    const Box& logo = about::kLogoBox;
+    const Box& logo = logoBox;
     if (logoImage) XPutImage(display, back, gc, logoImage, 0, 0, logo.x, logo.y, logo.width, logo.height);
 
     // Labels are clipped to their boxes as the Windows controls are.
@@ -248,31 +294,36 @@ void AboutX11::draw(const std::string& productTitle, const char* buttonLabel) {
         XftDrawSetClipRectangles(xftDraw, 0, 0, &r, 1);
     };
     if (titleFont) {
-        const Box& b = about::kTitleBox;
+        const Box& b = titleBox;
         clipTo(b);
         drawText(titleFont, black, b.x, b.y, productTitle);
-        // Underlined like the Windows title font, one pixel under the baseline.
+        // Underlined like the Windows title font, one pixel under the baseline (at 96 dpi).
         const int baseline = b.y + titleFont->ascent;
-        XftDrawRect(xftDraw, &black, b.x, baseline + 2, static_cast<unsigned>(textWidth(titleFont, productTitle)), 1);
+        XftDrawRect(xftDraw, &black, b.x, baseline + about::scaledLength(2, dpi),
+                    static_cast<unsigned>(textWidth(titleFont, productTitle)),
+                    static_cast<unsigned>(about::scaledLength(1, dpi)));
     }
     if (bodyFont) {
-        const Box& b = about::kCreditsBox;
+        const Box& b = creditsBox;
         clipTo(b);
         int top = b.y;
         for (const std::string& line : about::creditsLines()) {
             drawText(bodyFont, blue, b.x, top, line);
-            top += about::kBodyFont.height;  // the Windows cell height keeps the lines where they are there
+            // the Windows cell height keeps the lines where they are there
+            top += about::scaledLength(about::kBodyFont.height, dpi);
         }
     }
     XftDrawSetClip(xftDraw, nullptr);
 
-    // The button over everything else: face, one-pixel border, centred label.
-    const Box& b = about::kButtonBox;
+    // The button over everything else: border (one pixel at 96 dpi), face, centred label.
+    const Box& b = buttonBox;
     const int state = pressed && buttonHot ? 2 : buttonHot ? 1 : 0;
-    XSetForeground(display, gc, face[state]);
-    XFillRectangle(display, back, gc, b.x, b.y, b.width, b.height);
+    const int line = about::scaledLength(1, dpi);
     XSetForeground(display, gc, border[state]);
-    XDrawRectangle(display, back, gc, b.x, b.y, b.width - 1, b.height - 1);
+    XFillRectangle(display, back, gc, b.x, b.y, static_cast<unsigned>(b.width), static_cast<unsigned>(b.height));
+    XSetForeground(display, gc, face[state]);
+    XFillRectangle(display, back, gc, b.x + line, b.y + line, static_cast<unsigned>(b.width - 2 * line),
+                   static_cast<unsigned>(b.height - 2 * line));
     if (bodyFont) {
         const std::string label = buttonLabel;
         const int x = b.x + (b.width - textWidth(bodyFont, label)) / 2;
@@ -280,7 +331,7 @@ void AboutX11::draw(const std::string& productTitle, const char* buttonLabel) {
         drawText(bodyFont, black, x, top, label);
     }
 
-    XCopyArea(display, back, window, gc, 0, 0, about::kWindowWidth, about::kWindowHeight, 0, 0);
+    XCopyArea(display, back, window, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height), 0, 0);
 }
 
 void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
@@ -301,7 +352,7 @@ void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
         case MotionNotify:
         case LeaveNotify: {
             const bool hot = event.type == MotionNotify &&
-                             inside(about::kButtonBox, event.xmotion.x, event.xmotion.y);
+                             inside(buttonBox, event.xmotion.x, event.xmotion.y);
             if (hot != buttonHot) {
                 buttonHot = hot;
                 draw(productTitle, buttonLabel);
@@ -309,7 +360,7 @@ void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
             break;
         }
         case ButtonPress:
-            if (event.xbutton.button == Button1 && inside(about::kButtonBox, event.xbutton.x, event.xbutton.y)) {
+            if (event.xbutton.button == Button1 && inside(buttonBox, event.xbutton.x, event.xbutton.y)) {
                 pressed = buttonHot = true;
                 draw(productTitle, buttonLabel);
             }
@@ -317,7 +368,7 @@ void AboutX11::run(const std::string& productTitle, const char* buttonLabel) {
         case ButtonRelease:
             if (event.xbutton.button == Button1 && pressed) {
                 pressed = false;
-                buttonHot = inside(about::kButtonBox, event.xbutton.x, event.xbutton.y);
+                buttonHot = inside(buttonBox, event.xbutton.x, event.xbutton.y);
                 draw(productTitle, buttonLabel);
                 XFlush(display);
                 if (buttonHot) openLink(about::kWebsiteLink);
@@ -358,7 +409,8 @@ AboutWindow::AboutWindow(void*, int) {
 
     // Never destroyed, like the Windows build's window objects: the process ends right after.
     auto* window = new AboutX11(display);
-    if (!window->create(caption, windowClassName)) {
+    // The X class is the program's own (platform/window_class.h), not the Windows one.
+    if (!window->create(caption)) {
         platform::showMessageBox("Window Creation Failed!", "Error!", platform::MessageIcon::Warning);
         return;
     }

@@ -10,6 +10,7 @@
 
 #include "platform/monitor_covers.h"
 #include "platform/x11/connection_x11.h"
+#include "platform/x11/window_class_x11.h"
 
 namespace ondalith::platform {
 
@@ -129,6 +130,7 @@ CoverWindow* openCover(const ScreenRect& rect) {
                                    static_cast<unsigned>(rect.height), 0, CopyFromParent, InputOutput, CopyFromParent,
                                    CWOverrideRedirect | CWBackPixel | CWEventMask | CWCursor, &a);
     XStoreName(d, w, "Ondalith Screensaver cover");
+    x11::setWindowClass(d, w);
     const long pid = static_cast<long>(getpid());
     XChangeProperty(d, w, XInternAtom(d, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&pid), 1);

@@ -4,9 +4,16 @@ red, green, blue and yellow, on a transparent background.
 
 Writes the executable's .ico (64, 32 and 16 pixels) and the C++ table that the window
 icon is built from: 64 x 64 RGBA bytes stored column by column, as the saver keeps it.
+Given a third argument, also the desktop's icon theme under that folder:
+hicolor/<n>x<n>/apps/ondalith.png at the usual sizes and hicolor/scalable/apps/ondalith.svg.
+The sizes that divide 64 are the .ico's own pictures; the others are drawn from the
+same shapes as the scalable picture, sampled 4 x 4 per pixel.
 """
+import math
+import os
 import struct
 import sys
+import zlib
 
 OUTLINE = (40, 78, 120, 255)
 BEZEL = (150, 205, 245, 255)
@@ -61,6 +68,89 @@ def picture(size):
     return rows
 
 
+# The same picture as shapes on a 64 x 64 canvas (pixel (x, y) covers x..x+1, y..y+1),
+# each painted over the ones before: (left, top, width, height, corner radius, colour).
+SHAPES = (
+    (16, 53, 32, 6, 2.5, OUTLINE), (17, 54, 30, 4, 1.5, BEZEL),   # foot
+    (27, 47, 10, 7, 0, OUTLINE), (28, 47, 8, 7, 0, BEZEL),        # neck
+    (3, 6, 58, 41, 4.5, OUTLINE), (4, 7, 56, 39, 3.5, BEZEL),     # monitor
+    (8, 11, 48, 31, 0, OUTLINE),                                  # screen's edge
+    (9, 12, 23, 14, 0, QUARTERS[0]), (32, 12, 23, 14, 0, QUARTERS[1]),
+    (9, 26, 23, 15, 0, QUARTERS[2]), (32, 26, 23, 15, 0, QUARTERS[3]),
+)
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def shape_colour(u, v):
+    colour = CLEAR
+    for left, top, width, height, radius, fill in SHAPES:
+        if not (left <= u < left + width and top <= v < top + height):
+            continue
+        cu = min(max(u, left + radius), left + width - radius)
+        cv = min(max(v, top + radius), top + height - radius)
+        if (u - cu) ** 2 + (v - cv) ** 2 <= radius * radius:
+            colour = fill
+    return colour
+
+
+def theme_picture(size):
+    """size x size rows, top first: the .ico's pictures where they exist, else the shapes."""
+    if 64 % size == 0:
+        return picture(size)
+    n = 4
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            acc = [0, 0, 0, 0]
+            for sy in range(n):
+                for sx in range(n):
+                    p = shape_colour((x + (sx + 0.5) / n) * 64 / size, (y + (sy + 0.5) / n) * 64 / size)
+                    for i in range(3):
+                        acc[i] += p[i] * p[3]
+                    acc[3] += p[3]
+            a = (acc[3] + n * n // 2) // (n * n)
+            rgb = [(acc[i] + acc[3] // 2) // acc[3] if acc[3] else 0 for i in range(3)]
+            row.append((*rgb, a))
+        rows.append(row)
+    return rows
+
+
+def png(rows):
+    """An RGBA PNG with no time or text in it: the same rows give the same bytes."""
+    size = len(rows)
+    raw = b"".join(b"\0" + bytes(c for p in row for c in p) for row in rows)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def svg():
+    def hexcolour(c):
+        return "#%02x%02x%02x" % c[:3]
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             '<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" viewBox="0 0 64 64">']
+    for left, top, width, height, radius, fill in SHAPES:
+        corner = f' rx="{radius:g}"' if radius else ""
+        lines.append(f'  <rect x="{left}" y="{top}" width="{width}" height="{height}"{corner} fill="{hexcolour(fill)}"/>')
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
+
+
+def write_theme(folder):
+    for size in THEME_SIZES:
+        path = os.path.join(folder, "hicolor", f"{size}x{size}", "apps")
+        os.makedirs(path, exist_ok=True)
+        with open(os.path.join(path, "ondalith.png"), "wb") as f:
+            f.write(png(theme_picture(size)))
+    path = os.path.join(folder, "hicolor", "scalable", "apps")
+    os.makedirs(path, exist_ok=True)
+    with open(os.path.join(path, "ondalith.svg"), "w", encoding="ascii") as f:
+        f.write(svg())
+
+
 def ico_image(rows):
     size = len(rows)
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
@@ -102,6 +192,8 @@ def main():
     lines += ["};", "}"]
     with open(table_path, "w", encoding="ascii") as f:
         f.write("\n".join(lines) + "\n")
+    if len(sys.argv) > 3:
+        write_theme(sys.argv[3])
 
 
 if __name__ == "__main__":

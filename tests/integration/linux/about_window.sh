@@ -24,7 +24,7 @@ timeout 60 "$ONDALITH" /c 1234 & runner=$!
 window=$(wait_for_window '^About$') ; [ -n "$window" ] || fail "no About window"
 pid=$(xdotool getwindowpid "$window")
 
-xprop -id "$window" WM_CLASS | grep -q '"KestrovaWindowClass"' || fail "class: $(xprop -id "$window" WM_CLASS)"
+xprop -id "$window" WM_CLASS | grep -qF '= "ondalith", "Ondalith"' || fail "class: $(xprop -id "$window" WM_CLASS)"
 geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
     /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
 [ "$geometry" = "440 210 400 300" ] || fail "place and size: $geometry"
