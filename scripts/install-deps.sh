@@ -28,7 +28,7 @@ test_packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine64
   x11-apps xscreensaver xscreensaver-gl
   xserver-xorg-core xserver-xorg-video-dummy xserver-xephyr x11-xserver-utils
-  lintian mandoc
+  lintian mandoc man-db desktop-file-utils
   nsis osslsigncode openssl 7zip
 )
 # The 32-bit Wine side: only the 32-bit Windows tests need it.
