@@ -37,8 +37,11 @@ set_value() { timeout 60 wine reg add "$1" /v "$2" /d "$3" /f >/dev/null || fail
 set_saver() { set_value "$desktop" SCRNSAVE.EXE "$1"; }
 saver() { value "$desktop" SCRNSAVE.EXE; }
 entries() { timeout 60 wine reg query "$uninstall_key" /s | tr -d '\r' | grep -c 'DisplayName    REG_SZ    Ondalith Screensaver'; }
-# export ROOT FILE: ROOT (HKLM, HKCU) as reg export writes it, into $work/FILE.
-export_key() { timeout 120 wine reg export "$1" "$work/$2" /y >/dev/null 2>&1 || fail "reg export $1"; }
+# export ROOT FILE: ROOT (HKLM, HKCU) as reg export writes it, in UTF-8, into $work/FILE.
+export_key() {
+    timeout 120 wine reg export "$1" "$work/$2.utf16" /y >/dev/null 2>&1 || fail "reg export $1"
+    iconv -f UTF-16 -t UTF-8 "$work/$2.utf16" | tr -d '\r' >"$work/$2"
+}
 
 # quiet_uninstall LOG: the entry's QuietUninstallString, as written, through
 # `start /wait` as a package manager runs it; prints its exit code (in full: Wine's

@@ -83,12 +83,15 @@ files=$(( ($(stat -c %s "$installed") + $(stat -c %s "$folder/uninstall.exe")) /
 echo "ok: the silent upgrade replaces the older one in place, registers it and keeps the user's other saver"
 
 # The two parts alone: the elevated one touches no user's profile (it may run as
-# another user), the user's one nothing of the machine's.
+# another user), the user's one nothing of the machine's. Each starts where the other
+# part would change something: another saver chosen, an entry of another version.
+set_saver "$other"
 export_key HKCU user-before.reg
 run machine.log "$setup" /S /MACHINEPART || fail "the machine part: exit $?"
 export_key HKCU user-after.reg
 diff "$work/user-before.reg" "$work/user-after.reg" >"$work/user.diff" ||
     fail "the machine part wrote under HKCU: $(grep '^[<>]' "$work/user.diff" | head -n 8)"
+set_value "$entry" DisplayVersion 0.9
 export_key HKLM machine-before.reg
 run user.log "$setup" /S /USERPART /ACTIVATE || fail "the user part: exit $?"
 export_key HKLM machine-after.reg
