@@ -11,7 +11,11 @@
 # Signing, where ONDALITH_SIGN_CERT and ONDALITH_SIGN_KEY name a certificate and its key
 # (files osslsigncode reads; ONDALITH_SIGN_TIMESTAMP may name a time-stamping server):
 # both .scr, the uninstaller inside each installer and both installers are signed before
-# the checksums are written. Without them nothing is signed, and the run says so.
+# the checksums are written, by scripts/sign.sh or by ONDALITH_SIGNER, a command that
+# signs the file named after it in place (a hardware token's, say). A file that fails to
+# sign fails the release; so does any of them, the uninstaller unpacked from each
+# installer included, whose signature does not then verify against the certificate
+# (and the system's trusted roots). Without them nothing is signed, and the run says so.
 #
 # ONDALITH_RELEASE_BUILD and ONDALITH_DIST move the build trees and the output.
 set -euo pipefail
@@ -26,7 +30,7 @@ if [ -n "${ONDALITH_SIGN_CERT:-}${ONDALITH_SIGN_KEY:-}" ]; then
         echo "release: signing needs both ONDALITH_SIGN_CERT and ONDALITH_SIGN_KEY, each an existing file" >&2
         exit 2
     }
-    signer="$top/scripts/sign.sh"
+    signer=${ONDALITH_SIGNER:-$top/scripts/sign.sh}
 else
     signer=
 fi
@@ -64,15 +68,43 @@ for pair in "x64 win64" "x86 win32"; do
     cp "$build/$2/Ondalith.scr" "$scr"
     if [ -n "$signer" ]; then
         # The installer carries the signed .scr and a signed uninstaller.
-        "$signer" "$scr"
+        "$signer" "$scr" || { echo "release: signing windows-$1/Ondalith.scr failed" >&2; exit 1; }
         ONDALITH_INSTALLER_SIGNER="$signer" bash resources/installer/make-installer.sh "$1" "$version" \
-            "$scr" "$build/$2/resources/ondalith.ico" "$setup"
-        "$signer" "$setup"
+            "$scr" "$build/$2/resources/ondalith.ico" "$setup" ||
+            { echo "release: $(basename "$setup") was not made (its uninstaller must be signed)" >&2; exit 1; }
+        "$signer" "$setup" || { echo "release: signing $(basename "$setup") failed" >&2; exit 1; }
     else
         cp "$build/$2/Ondalith-$version-$1-setup.exe" "$setup"
     fi
 done
-[ -n "$signer" ] || echo "release: ONDALITH_SIGN_CERT and ONDALITH_SIGN_KEY not set: nothing was signed"
+if [ -n "$signer" ]; then
+    # Every signature, checked as it ended up: the uninstaller as each installer
+    # carries it. Trusted: the signing certificate and the system's roots. Offline: no
+    # revocation lists fetched.
+    check=$(mktemp -d)
+    trap 'rm -rf "$check"' EXIT
+    cat /etc/ssl/certs/ca-certificates.crt 2>/dev/null >"$check/trusted.pem" || true
+    openssl x509 -in "$ONDALITH_SIGN_CERT" >>"$check/trusted.pem" 2>/dev/null ||
+        openssl x509 -inform DER -in "$ONDALITH_SIGN_CERT" >>"$check/trusted.pem"
+    verify() {
+        osslsigncode verify -CAfile "$check/trusted.pem" -TSA-CAfile "$check/trusted.pem" -ignore-cdp \
+            -in "$1" >"$check/verify.log" 2>&1 ||
+            { sed 's/^/  /' "$check/verify.log" >&2; echo "release: no valid signature on $2" >&2; exit 1; }
+    }
+    for arch in x64 x86; do
+        setup="Ondalith-$version-$arch-setup.exe"
+        verify "$dist/windows-$arch/Ondalith.scr" "windows-$arch/Ondalith.scr"
+        verify "$dist/$setup" "$setup"
+        rm -rf "$check/unpacked"
+        7zz x -y -o"$check/unpacked" "$dist/$setup" uninstall.exe >/dev/null &&
+            [ -f "$check/unpacked/uninstall.exe" ] ||
+            { echo "release: no uninstaller to unpack from $setup" >&2; exit 1; }
+        verify "$check/unpacked/uninstall.exe" "the uninstaller inside $setup"
+    done
+    echo "release: every signature verifies, the uninstallers inside the installers included"
+else
+    echo "release: ONDALITH_SIGN_CERT and ONDALITH_SIGN_KEY not set: nothing was signed"
+fi
 
 cd "$dist"
 sha256sum "Ondalith-$version-x64-setup.exe" "Ondalith-$version-x86-setup.exe" \

@@ -26,6 +26,9 @@ rm -f "$out"
 log=$(mktemp)
 if ! makensis -V2 -WX -INPUTCHARSET UTF8 "${defines[@]}" -DOUTFILE="$out.part" "$here/ondalith.nsi" >"$log" 2>&1; then
     cat "$log" >&2
+    if grep -q '^UninstFinalize command returned' "$log"; then
+        echo "make-installer: signing the uninstaller failed ($ONDALITH_INSTALLER_SIGNER): no $(basename "$out")" >&2
+    fi
     rm -f "$log" "$out.part"
     exit 1
 fi

@@ -3,7 +3,8 @@
 # this suite's own build trees (the first build: same commit, other folder, other
 # time): both .scr, both installers and the Debian package; SHA256SUMS checks out.
 # Run again with a throwaway certificate, it signs both .scr, both installers and the
-# uninstaller packed in each, and the installers carry the signed .scr.
+# uninstaller packed in each, and the installers carry the signed .scr; with a signer
+# that fails on the uninstaller, it fails and says so.
 set -u -o pipefail
 . "$TEST_TOOLS/xvfb.sh"
 top=$(cd "$TEST_TOOLS/../.." && pwd)
@@ -64,4 +65,21 @@ for arch in x64 x86; do
     cmp -s "$work/dist/$(basename "$setup")" "$setup" && fail "the signed $arch installer is the unsigned one"
 done
 echo "ok: signed .scr, installers and uninstallers"
+
+# A signer that signs everything but the uninstaller (which makensis hands it under a
+# temporary name) must stop the release.
+cat >"$work/partial-signer.sh" <<EOF
+#!/bin/sh
+case \$1 in *Ondalith.scr|*-setup.exe) exec bash "$top/scripts/sign.sh" "\$1" ;; esac
+echo "partial signer: refusing \$1" >&2
+exit 1
+EOF
+chmod +x "$work/partial-signer.sh"
+env ONDALITH_RELEASE_BUILD="$work/build" ONDALITH_DIST="$work/partial" ONDALITH_SIGNER="$work/partial-signer.sh" \
+    ONDALITH_SIGN_CERT="$work/cert.pem" ONDALITH_SIGN_KEY="$work/key.pem" \
+    timeout 900 bash "$top/scripts/release.sh" >"$work/partial.log" 2>&1 &&
+    fail "scripts/release.sh succeeded although the uninstaller was not signed"
+said=$(grep '^release: \|^make-installer: ' "$work/partial.log" | tail -n 2 | xargs)
+grep -q uninstaller <<<"$said" || { tail -n 20 "$work/partial.log"; fail "the failed release does not name the uninstaller"; }
+echo "ok: an unsigned uninstaller fails the release: $said"
 echo PASS
