@@ -4,6 +4,7 @@
 #include <GLFW/glfw3.h>
 
 #include "app/frame_delay.h"
+#include "app/picture_time.h"
 #include "app/run_settings.h"
 #include "app/saver_app.h"
 #include "app/saver_run.h"
@@ -19,10 +20,11 @@ FpsOverlay* fpsOverlay = nullptr;  // only with --fps; otherwise nothing of it e
 }  // namespace
 
 void advanceFrame() {
-    const float t = static_cast<float>(glfwGetTime());
+    const double seconds = glfwGetTime();
+    const float t = pictureTime(seconds);
     sceneState->setCurrentTime(t);
     RenderScene(t);
-    if (fpsOverlay) fpsOverlay->draw(t);
+    if (fpsOverlay) fpsOverlay->draw(seconds);
 }
 
 void shutdown() {
