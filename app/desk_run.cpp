@@ -44,6 +44,8 @@ GLFWwindow* DeskRun::openWindow(const char* title) {
     platform::keepDeskSettings();
     std::atexit(platform::restoreDeskSettings);
     window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, title, glfwGetPrimaryMonitor(), nullptr);
+    // Only what is still as the window's creation set it goes back at exit.
+    if (window) platform::noteDeskSettingsSet();
     return window;
 }
 
