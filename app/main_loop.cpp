@@ -44,6 +44,7 @@ void runMainLoop() {
     if (runSettings.showFps && canDraw) fpsOverlay = new FpsOverlay();
     FrameDelay delay(runSettings.delayMicroseconds);
     bool keepRunning = true;
+    bool framePresented = false;
     do {
         // A pass draws a frame, or waits one slice of the pause after the last frame, or
         // of the time with nothing to draw; the end conditions below are tested after each.
@@ -54,12 +55,15 @@ void runMainLoop() {
         } else {
             advanceFrame();
             glfwSwapBuffers(window);
+            framePresented = true;
             const double presented = glfwGetTime();
             delay.presented(presented);
             if (fpsOverlay) fpsOverlay->framePresented(presented);
             glfwPollEvents();  // a key or mouse button ends the process in here
             if (contextWasReset()) keepRunning = false;  // a lost context draws nothing ever again
         }
+        // The picture never waits for the sound's device, which may take seconds.
+        if (framePresented) tendSound(glfwGetTime());
         if (glfwWindowShouldClose(window)) keepRunning = false;
         if (platform::stopRequested()) keepRunning = false;
         // Escape, the focus, the host's window: whatever else ends this kind of run.
