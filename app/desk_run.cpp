@@ -2,6 +2,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/desk_covers.h"
@@ -18,21 +19,38 @@ namespace ondalith {
 // open desk would leave it to anyone passing by: the desk is covered first.
 void DeskRun::prepare() { boxesEndRun = platform::hideDeskBehindBoxes(coverWholeDesk); }
 
+// A desk without a monitor (every output off, a laptop shut with no screen attached)
+// has nowhere to put the picture; nothing else waits for the saver, so it ends quietly.
+// The library knows of no monitor it has not been told of while its events are handled,
+// and it handles none between this check and the window's creation.
+void DeskRun::endWithoutMonitor() {
+    std::fputs("ondalith: no monitor to show the picture on\n", stderr);
+    std::fflush(stderr);
+    glfwTerminate();
+    exitSaver();
+}
+
 void DeskRun::startSize(int& width, int& height) {
+    if (!glfwGetPrimaryMonitor()) endWithoutMonitor();
     if (platform::systemVersion() < 60) return;
     // The monitor and its mode are asked for twice, once per dimension.
-    if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) width = mode->width;
-    if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) height = mode->height;
+    if (GLFWmonitor* monitor = glfwGetPrimaryMonitor())
+        if (const GLFWvidmode* mode = glfwGetVideoMode(monitor)) width = mode->width;
+    if (GLFWmonitor* monitor = glfwGetPrimaryMonitor())
+        if (const GLFWvidmode* mode = glfwGetVideoMode(monitor)) height = mode->height;
 }
 
 GLFWwindow* DeskRun::openWindow(const char* title) {
+    // Without a monitor the library would open an ordinary window instead.
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    if (!monitor) endWithoutMonitor();
     // A full-screen saver that loses the focus ends (see windowReady) instead of being
     // minimised, where it would go on unseen and out of reach of any input.
     glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
     // The monitor's current colour depth and rate, so the library keeps the mode the
     // desk is in. Its defaults ask for 8 bits a channel: on a 16-bit session it would
     // try to switch the display to another mode, and report the failure in a box.
-    if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) {
+    if (const GLFWvidmode* mode = glfwGetVideoMode(monitor)) {
         glfwWindowHint(GLFW_RED_BITS, mode->redBits);
         glfwWindowHint(GLFW_GREEN_BITS, mode->greenBits);
         glfwWindowHint(GLFW_BLUE_BITS, mode->blueBits);
@@ -43,7 +61,9 @@ GLFWwindow* DeskRun::openWindow(const char* title) {
     // ways out of a run never do. What was there before goes back at exit, whichever way.
     platform::keepDeskSettings();
     std::atexit(platform::restoreDeskSettings);
-    window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, title, glfwGetPrimaryMonitor(), nullptr);
+    window = glfwCreateWindow(windowMetrics.width, windowMetrics.height, title, monitor, nullptr);
+    // Only what is still as the window's creation set it goes back at exit.
+    if (window) platform::noteDeskSettingsSet();
     return window;
 }
 

@@ -26,6 +26,8 @@ public:
     void boxDismissed() const override;
 
 private:
+    // No monitor to fill: one line on stderr, exit code 0.
+    [[noreturn]] static void endWithoutMonitor();
     static void onWindowFocus(GLFWwindow* window, int focused);
 
     GLFWwindow* window = nullptr;

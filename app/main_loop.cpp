@@ -4,6 +4,7 @@
 #include <GLFW/glfw3.h>
 
 #include "app/frame_delay.h"
+#include "app/picture_time.h"
 #include "app/run_settings.h"
 #include "app/saver_app.h"
 #include "app/saver_run.h"
@@ -19,10 +20,11 @@ FpsOverlay* fpsOverlay = nullptr;  // only with --fps; otherwise nothing of it e
 }  // namespace
 
 void advanceFrame() {
-    const float t = static_cast<float>(glfwGetTime());
+    const double seconds = glfwGetTime();
+    const float t = pictureTime(seconds);
     sceneState->setCurrentTime(t);
     RenderScene(t);
-    if (fpsOverlay) fpsOverlay->draw(t);
+    if (fpsOverlay) fpsOverlay->draw(seconds);
 }
 
 void shutdown() {
@@ -42,6 +44,7 @@ void runMainLoop() {
     if (runSettings.showFps && canDraw) fpsOverlay = new FpsOverlay();
     FrameDelay delay(runSettings.delayMicroseconds);
     bool keepRunning = true;
+    bool framePresented = false;
     do {
         // A pass draws a frame, or waits one slice of the pause after the last frame, or
         // of the time with nothing to draw; the end conditions below are tested after each.
@@ -52,12 +55,15 @@ void runMainLoop() {
         } else {
             advanceFrame();
             glfwSwapBuffers(window);
+            framePresented = true;
             const double presented = glfwGetTime();
             delay.presented(presented);
             if (fpsOverlay) fpsOverlay->framePresented(presented);
             glfwPollEvents();  // a key or mouse button ends the process in here
             if (contextWasReset()) keepRunning = false;  // a lost context draws nothing ever again
         }
+        // The picture never waits for the sound's device, which may take seconds.
+        if (framePresented) tendSound(glfwGetTime());
         if (glfwWindowShouldClose(window)) keepRunning = false;
         if (platform::stopRequested()) keepRunning = false;
         // Escape, the focus, the host's window: whatever else ends this kind of run.

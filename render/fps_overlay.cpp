@@ -70,7 +70,7 @@ int FpsOverlay::scaleFor(int viewportHeight) {
     return std::max(1, static_cast<int>(std::lround(viewportHeight / 270.0)));
 }
 
-FpsOverlay::Text FpsOverlay::text(const FrameRate& rate, float t) {
+FpsOverlay::Text FpsOverlay::text(const FrameRate& rate, double secondsSinceStart) {
     Text text{};
     // Three figures at least, so that a slow rate still reads to a few per cent.
     std::snprintf(text.lines[0], sizeof text.lines[0], "FPS: --");
@@ -78,17 +78,17 @@ FpsOverlay::Text FpsOverlay::text(const FrameRate& rate, float t) {
         const double perSecond = std::min(rate.perSecond(), 99999.9);
         std::snprintf(text.lines[0], sizeof text.lines[0], perSecond < 9.995 ? "FPS: %.2f" : "FPS: %.1f", perSecond);
     }
-    std::snprintf(text.lines[1], sizeof text.lines[1], "t: %.2f s", static_cast<double>(t));
+    std::snprintf(text.lines[1], sizeof text.lines[1], "t: %.2f s", secondsSinceStart);
     return text;
 }
 
-void FpsOverlay::draw(float t) {
+void FpsOverlay::draw(double secondsSinceStart) {
     GLint viewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, viewport);
     if (viewport[2] <= 0 || viewport[3] <= 0 || font.characters.empty()) return;
 
     // Character cells, line by line; what the font lacks (the blank) stays -1.
-    const Text said = text(rate, t);
+    const Text said = text(rate, secondsSinceStart);
     const int lineCount = kMaxLines;
     int lengths[kMaxLines];
     int columns = 0;

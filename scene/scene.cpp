@@ -58,10 +58,17 @@ void setupDrawables() {
 }
 
 // Loaded but never played: the saver is silent, and a failed load changes nothing.
-void setupSound() {
-    sound = new CDirectSound();
+void setupSound() { sound = new CDirectSound(); }
+
+void tendSound(double now) {
+    static bool begun = false;
+    static bool over = false;
+    if (!sound || over) return;
     std::uintptr_t window = platform::nativeHandleOf(saverApp->window);
-    sound->LoadFromResource(IDW_CLICK, &window);
+    const CDirectSound::LoadProgress progress =
+        begun ? sound->ContinueLoad(now) : sound->BeginLoadFromResource(IDW_CLICK, &window, now);
+    begun = true;
+    over = progress != CDirectSound::LoadProgress::Waiting;
 }
 
 void SetupScene() {

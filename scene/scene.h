@@ -25,7 +25,12 @@ extern CDirectSound* sound;
 void setupStateAndTextures();  // registry, scene state, camera, the two textures
 void setupPrograms();          // "BackgroundProgram", then "CubeProgram"
 void setupDrawables();         // the background layer, then the cube field
-void setupSound();             // loaded, never played
+void setupSound();             // the sound object; tendSound loads it, and nothing plays it
+
+// The sound's load, between frames and never before the first: where no device answers
+// it is tried again every 500 ms for up to 4.5 s, which the picture must not wait for.
+// The first call begins the load, later ones make each further attempt once it is due.
+void tendSound(double now);
 
 void SetupScene();
 void RenderScene(float t);

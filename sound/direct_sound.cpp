@@ -36,8 +36,38 @@ int CDirectSound::LoadFromResource(std::uint16_t id, void* window) {
 }
 
 int CDirectSound::LoadFromBytes(const std::uint8_t* bytes, std::size_t size, std::uintptr_t window) {
-    if (!openSharedDevice(window)) return 0;
+    DeviceStep step = attemptDevice(0, window);
+    for (int attempt = 1; step == DeviceStep::TryAgain; ++attempt) {
+        platform::activeSoundSystem().sleep(kDeviceRetryPauseMs);
+        step = attemptDevice(attempt, window);
+    }
+    return step == DeviceStep::Open ? loadIntoBuffer(bytes, size) : 0;
+}
 
+CDirectSound::LoadProgress CDirectSound::BeginLoadFromResource(std::uint16_t id, void* window, double now) {
+    loadPending = false;
+    const auto resource = platform::findResource(platform::ResourceType::Wave, id);
+    if (!resource) return LoadProgress::Failed;
+    const std::uintptr_t handle = window ? *static_cast<const std::uintptr_t*>(window) : 0;
+    pending = PendingLoad{resource->data, resource->size, handle, 0, now};
+    loadPending = true;
+    return ContinueLoad(now);
+}
+
+CDirectSound::LoadProgress CDirectSound::ContinueLoad(double now) {
+    if (!loadPending) return buffer ? LoadProgress::Loaded : LoadProgress::Failed;
+    if (now < pending.nextAttempt) return LoadProgress::Waiting;
+    const DeviceStep step = attemptDevice(pending.attempts++, pending.window);
+    if (step == DeviceStep::TryAgain) {
+        pending.nextAttempt = now + kDeviceRetryPauseMs / 1000.0;
+        return LoadProgress::Waiting;
+    }
+    loadPending = false;
+    if (step == DeviceStep::Failed) return LoadProgress::Failed;
+    return loadIntoBuffer(pending.bytes, pending.size) ? LoadProgress::Loaded : LoadProgress::Failed;
+}
+
+int CDirectSound::loadIntoBuffer(const std::uint8_t* bytes, std::size_t size) {
     WaveChunks chunks;
     if (!parseWaveChunks(bytes, size, chunks)) return 0;
     sampleData = chunks.samples;
@@ -63,20 +93,17 @@ int CDirectSound::LoadFromBytes(const std::uint8_t* bytes, std::size_t size, std
     return 1;
 }
 
-bool CDirectSound::openSharedDevice(std::uintptr_t window) {
-    if (sharedDevice) return true;
-    platform::SoundSystem& system = platform::activeSoundSystem();
+CDirectSound::DeviceStep CDirectSound::attemptDevice(int attempt, std::uintptr_t window) {
+    if (sharedDevice) return DeviceStep::Open;
     platform::SoundDevice* device = nullptr;
-    platform::SoundResult r = platform::kSoundOk;
-    for (int attempt = 0; attempt < kDeviceAttempts; ++attempt) {
-        if (attempt > 0) system.sleep(kDeviceRetryPauseMs);
-        r = system.createDevice(&device);
-        if (r != platform::kSoundAllocated && r != platform::kSoundNoDriver) break;
+    const platform::SoundResult r = platform::activeSoundSystem().createDevice(&device);
+    if (platform::soundSucceeded(r) && device) {
+        sharedDevice = device;
+        sharedDevice->setCooperativeLevelNormal(window);  // result not checked: a silent saver needs no priority
+        return DeviceStep::Open;
     }
-    if (!platform::soundSucceeded(r) || !device) return false;
-    sharedDevice = device;
-    sharedDevice->setCooperativeLevelNormal(window);  // result not checked: a silent saver needs no priority
-    return true;
+    const bool mayAnswerLater = r == platform::kSoundAllocated || r == platform::kSoundNoDriver;
+    return mayAnswerLater && attempt + 1 < kDeviceAttempts ? DeviceStep::TryAgain : DeviceStep::Failed;
 }
 
 bool CDirectSound::fillBuffer() {

@@ -22,12 +22,34 @@ public:
     // The load after the resource is found: device, chunk walk, buffer, fill.
     int LoadFromBytes(const std::uint8_t* bytes, std::size_t size, std::uintptr_t window);
 
+    // The same load without the pauses: a caller that must not stop for seconds (the
+    // main loop, between frames) begins it and then continues it now and then, with the
+    // time in seconds. Each further attempt at a device that does not answer yet comes
+    // with the first call at least 500 ms after the one before.
+    enum class LoadProgress { Loaded, Failed, Waiting };
+    LoadProgress BeginLoadFromResource(std::uint16_t id, void* window, double now);
+    LoadProgress ContinueLoad(double now);
+
     static platform::SoundDevice* sharedDevice;
     static std::int32_t instanceCount;
 
 private:
-    bool openSharedDevice(std::uintptr_t window);
+    enum class DeviceStep { Open, TryAgain, Failed };
+    // One attempt at the shared device, `attempt` counting from 0.
+    DeviceStep attemptDevice(int attempt, std::uintptr_t window);
+    int loadIntoBuffer(const std::uint8_t* bytes, std::size_t size);
     bool fillBuffer();
+
+    // A load begun and not yet over: what it loads and when its device is due again.
+    struct PendingLoad {
+        const std::uint8_t* bytes;
+        std::size_t size;
+        std::uintptr_t window;
+        int attempts;
+        double nextAttempt;
+    };
+    PendingLoad pending{};
+    bool loadPending = false;
 
     const std::uint8_t* sampleData = nullptr;  // inside the resource, not owned
     std::uint32_t sampleSize = 0;

@@ -8,11 +8,18 @@
 namespace ondalith::platform {
 
 namespace {
+// The four values of the server's screen saver, as XGetScreenSaver reads them.
+struct ScreenSaver {
+    int timeout = 0;
+    int interval = 0;
+    int blanking = 0;
+    int exposures = 0;
+};
+
 bool kept = false;
-int timeout = 0;
-int interval = 0;
-int blanking = 0;
-int exposures = 0;
+bool noted = false;
+ScreenSaver before;
+ScreenSaver set;
 
 // The library's connection, or nullptr once the library has ended; asking then is an
 // error the library would report, which must not reach the saver's error box.
@@ -22,19 +29,38 @@ Display* libraryDisplay() {
     glfwSetErrorCallback(previous);
     return display;
 }
+
+ScreenSaver read(Display* display) {
+    ScreenSaver s;
+    XGetScreenSaver(display, &s.timeout, &s.interval, &s.blanking, &s.exposures);
+    return s;
+}
 }  // namespace
 
 void keepDeskSettings() {
     Display* display = libraryDisplay();
     if (!display) return;
-    XGetScreenSaver(display, &timeout, &interval, &blanking, &exposures);
+    before = read(display);
     kept = true;
+}
+
+void noteDeskSettingsSet() {
+    Display* display = kept ? libraryDisplay() : nullptr;
+    if (!display) return;
+    set = read(display);
+    noted = true;
 }
 
 void restoreDeskSettings() {
     Display* display = kept ? libraryDisplay() : nullptr;
     if (!display) return;
-    XSetScreenSaver(display, timeout, interval, blanking, exposures);
+    const ScreenSaver now = read(display);
+    const ScreenSaver ours = noted ? set : now;
+    const ScreenSaver leave{settingToLeave(before.timeout, ours.timeout, now.timeout),
+                            settingToLeave(before.interval, ours.interval, now.interval),
+                            settingToLeave(before.blanking, ours.blanking, now.blanking),
+                            settingToLeave(before.exposures, ours.exposures, now.exposures)};
+    XSetScreenSaver(display, leave.timeout, leave.interval, leave.blanking, leave.exposures);
     // The process ends next; a request still in Xlib's buffer would end with it.
     XSync(display, False);
 }

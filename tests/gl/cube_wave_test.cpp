@@ -137,18 +137,6 @@ double argumentSlack(double argument) {
     return 2.0 * ulp + 1e-7 * argument + 1e-4;
 }
 
-// Lowest and highest flicker over an interval of arguments.
-void flickerRange(double argument, double slack, double& low, double& high) {
-    const double a = argument - slack, b = argument + slack;
-    low = std::min(flickerOf(a), flickerOf(b));
-    high = std::max(flickerOf(a), flickerOf(b));
-    const double halfPi = 1.5707963267948966;
-    for (double m = std::ceil(a / halfPi); m * halfPi <= b; m += 1.0) {
-        low = std::min(low, flickerOf(m * halfPi));
-        high = std::max(high, flickerOf(m * halfPi));
-    }
-}
-
 struct Comparison {
     long compared = 0, skipped = 0, failed = 0, fitted = 0;
     double worstClip = 0, worstColour = 0;    // at the cube's own flicker, where that passed

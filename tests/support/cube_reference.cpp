@@ -43,6 +43,17 @@ double ReferenceAtlas::sample(double u, double v) const {
 
 double flickerOf(double argument) { return 0.7 + 0.3 * std::fabs(std::sin(argument)); }
 
+void flickerRange(double argument, double slack, double& low, double& high) {
+    const double a = argument - slack, b = argument + slack;
+    low = std::min(flickerOf(a), flickerOf(b));
+    high = std::max(flickerOf(a), flickerOf(b));
+    const double halfPi = 1.5707963267948966;
+    for (double m = std::ceil(a / halfPi); m * halfPi <= b; m += 1.0) {
+        low = std::min(low, flickerOf(m * halfPi));
+        high = std::max(high, flickerOf(m * halfPi));
+    }
+}
+
 CubeInstance cubeInstance(int instance, float time, const ReferenceAtlas& atlas) {
     CubeInstance c;
     const double t = time;

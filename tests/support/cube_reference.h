@@ -54,5 +54,7 @@ CubeVertex cubeVertex(const CubeInstance& cube, const CubeUniforms& uniforms, co
 std::array<double, 4> cubeColour(double height, double d, double specular, double flicker);
 
 double flickerOf(double argument);
+// Lowest and highest flicker over the arguments within `slack` of `argument`.
+void flickerRange(double argument, double slack, double& low, double& high);
 
 }  // namespace ondalith::test

@@ -238,6 +238,36 @@ TEST_F(DirectSoundTest, LoadsTheClickResourceWithTheWindowHandle) {
     EXPECT_EQ(missing.LoadFromResource(9999, &handle), 0);
 }
 
+// Between frames: no pause is ever slept, and each further attempt waits for its time.
+TEST_F(DirectSoundTest, ALoadBegunBetweenFramesTriesAgainOnlyOnceItsPauseIsOver) {
+    using Progress = CDirectSound::LoadProgress;
+    fake.deviceResults.assign(10, platform::kSoundNoDriver);
+    CDirectSound sound;
+    std::uintptr_t handle = 0x00C0FFEE;
+    EXPECT_EQ(sound.BeginLoadFromResource(IDW_CLICK, &handle, 100.0), Progress::Waiting);
+    EXPECT_EQ(fake.deviceCalls, 1);
+    EXPECT_EQ(sound.ContinueLoad(100.49), Progress::Waiting);
+    EXPECT_EQ(fake.deviceCalls, 1);
+    double now = 100.5;
+    for (int attempt = 2; attempt <= 9; ++attempt, now += 0.5) EXPECT_EQ(sound.ContinueLoad(now), Progress::Waiting);
+    EXPECT_EQ(fake.deviceCalls, 9);
+    EXPECT_EQ(sound.ContinueLoad(now), Progress::Failed) << "after the tenth attempt";
+    EXPECT_EQ(sound.ContinueLoad(now + 10.0), Progress::Failed);
+    EXPECT_EQ(fake.deviceCalls, 10);
+    EXPECT_TRUE(fake.sleeps.empty());
+
+    // A device that answers at the third attempt: the load goes on to the buffer.
+    fake.deviceResults.assign(2, platform::kSoundAllocated);
+    fake.deviceCalls = 0;
+    EXPECT_EQ(sound.BeginLoadFromResource(IDW_CLICK, &handle, 0.0), Progress::Waiting);
+    EXPECT_EQ(sound.ContinueLoad(0.5), Progress::Waiting);
+    EXPECT_EQ(sound.ContinueLoad(1.0), Progress::Loaded);
+    EXPECT_EQ(fake.deviceCalls, 3);
+    EXPECT_EQ(fake.cooperativeWindows, std::vector<std::uintptr_t>{0x00C0FFEE});
+    EXPECT_EQ(fake.lastBytes, 8784u);
+    EXPECT_TRUE(fake.sleeps.empty());
+}
+
 // The stand-in device of this system loads the click for real.
 TEST(NativeSoundTest, ClickLoadsIntoTheSystemDevice) {
     platform::setActiveSoundSystem(nullptr);
