@@ -2,9 +2,10 @@
 // A full-screen run on the primary monitor: the saver's own window, which any key or
 // mouse button ends, and Escape, and losing the focus once it had it. It owes the rest
 // of the desk black covers on the other monitors (app/desk_covers.h), lets the display
-// sleep, leaves the desk's settings as it found them, and never leaves the desk open
+// sleep and draws nothing while it is off, leaves the desk's settings as it found them, and never leaves the desk open
 // behind a box that waits for the user.
 #include "app/saver_run.h"
+#include "platform/display_watch.h"
 
 namespace ondalith {
 
@@ -20,6 +21,7 @@ public:
     void setIcon(GLFWwindow* window) override;
     void driverFallsShort(const std::string& shortfall) override;
     void windowReady(GLFWwindow* window) override;
+    double darkWait(double now) override { return display.darkWait(now); }
     bool tend() override;
     // Where boxes go over a covered desk, the covers stay and would hide whatever the
     // run drew next, so the run ends.
@@ -30,6 +32,7 @@ private:
 
     GLFWwindow* window = nullptr;
     DeskCovers* covers = nullptr;
+    platform::DisplayWatch display{platform::displayPower, platform::kLitDisplayAskSeconds};
     bool boxesEndRun = false;
     bool hadFocus = false;
     bool focusLost = false;
