@@ -3,7 +3,7 @@
 # a private Xvfb, the display's power level played by tests/tools/dpms_shim.c (Xvfb has no
 # DPMS), everything else the real saver. Prints the process's CPU seconds (all threads,
 # the GL driver's included), its presented frames (Mesa's HUD) and the main thread's
-# wakes (voluntary context switches) over each span.
+# voluntary context switches over each span.
 #   bash bench/display_power_cpu.sh [SECONDS] [BUILD_DIR]     (60 s each; build/linux)
 set -u
 span=${1:-60}
@@ -34,8 +34,8 @@ measure() {  # LABEL: one span
     c0=$(cpu) w0=$(wakes) f0=$(frames)
     sleep "$span"
     c1=$(cpu) w1=$(wakes) f1=$(frames)
-    printf '%-12s %6s s CPU   %6s frames   %6s wakes of the main thread   over %s s\n' "$1" \
-        "$(echo "$c1 - $c0" | bc)" $((f1 - f0)) $((w1 - w0)) "$span"
+    printf '%-12s %6s s CPU   %6s frames   %6s voluntary switches of the main thread   over %s s\n' "$1" \
+        "$(awk -v a="$c0" -v b="$c1" 'BEGIN { printf "%.2f", b - a }')" $((f1 - f0)) $((w1 - w0)) "$span"
 }
 
 measure "display on"
