@@ -2,8 +2,8 @@
 // A full-screen run on the primary monitor: the saver's own window, which any key or
 // mouse button ends, and Escape, and losing the focus once it had it. It owes the rest
 // of the desk black covers on the other monitors (app/desk_covers.h), lets the display
-// sleep and draws nothing while it is off, leaves the desk's settings as it found them, and never leaves the desk open
-// behind a box that waits for the user.
+// sleep, leaves the desk's settings as it found them, and never leaves the desk open
+// behind a box that waits for the user. While the display is off it draws nothing.
 #include "app/saver_run.h"
 #include "platform/display_watch.h"
 
