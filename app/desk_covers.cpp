@@ -2,6 +2,8 @@
 
 #include <GLFW/glfw3.h>
 
+#include "platform/display_power.h"
+
 namespace ondalith {
 
 namespace {
@@ -68,6 +70,8 @@ void DeskCovers::moveTo(const ScreenRect& monitor) {
         if (GLFWmonitor* primary = glfwGetPrimaryMonitor()) {
             if (const GLFWvidmode* mode = glfwGetVideoMode(primary)) {
                 glfwSetWindowMonitor(window, primary, 0, 0, mode->width, mode->height, mode->refreshRate);
+                // Taking the monitor, the library asked the system to keep the display on.
+                platform::letDisplaySleep(window);
             }
         }
     }

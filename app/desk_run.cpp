@@ -96,6 +96,7 @@ void DeskRun::windowReady(GLFWwindow* target) {
     if (platform::focusGivenAtCreation()) hadFocus = glfwGetWindowAttrib(target, GLFW_FOCUSED) != 0;
     if (!hadFocus) glfwFocusWindow(target);  // an X server without a window manager gives it no focus
     platform::letDisplaySleep(target);
+    platform::followDisplayPower(target);
     covers = new DeskCovers(target);
     // The window now lies on the list's primary monitor, which may differ in size from
     // the library's idea of it: the first frame is drawn at the size it has.

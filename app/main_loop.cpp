@@ -47,9 +47,12 @@ void runMainLoop() {
     bool framePresented = false;
     do {
         // A pass draws a frame, or waits one slice of the pause after the last frame, or
-        // of the time with nothing to draw; the end conditions below are tested after each.
+        // of the time with nothing to draw, or sleeps while the display is off; the end
+        // conditions below are tested after each.
         const bool idle = !canDraw || !windowMetrics.hasArea();
-        const double slice = idle ? FrameDelay::kSliceSeconds : delay.nextSlice(glfwGetTime());
+        const double now = glfwGetTime();
+        const double dark = idle ? 0.0 : run.darkWait(now);
+        const double slice = dark > 0.0 ? dark : idle ? FrameDelay::kSliceSeconds : delay.nextSlice(now);
         if (slice > 0.0) {
             glfwWaitEventsTimeout(slice);  // a key or mouse button ends the process in here
         } else {

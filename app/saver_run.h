@@ -40,6 +40,9 @@ public:
 
     // Before the scene set-up: true where the run is already over.
     virtual bool overBeforeSetUp() { return false; }
+    // Once per loop pass, before it draws: how long to sleep instead, because the display
+    // is off; 0 to draw. A host decides when its window is drawn, so by default it is 0.
+    virtual double darkWait(double /*now*/) { return 0.0; }
     // Once per loop pass, after the frame or the wait and its events. False ends the run.
     virtual bool tend() = 0;
     // After the loop, before the process ends.

@@ -6,6 +6,8 @@
 # and reads no input), and only while it still runs. A saver that ended by itself a few
 # seconds after its start would still seem ended by each input, so the last run, with
 # motion and the wheel only, must outlive every saver that an input ended.
+#
+# Xvfb has no DPMS extension: its display counts as on, so each run shows its picture.
 set -u
 . "$TEST_TOOLS/xvfb.sh"
 start_xvfb 640x480x24 || exit 1
