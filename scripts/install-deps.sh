@@ -18,7 +18,7 @@ set -uo pipefail
 # Building the Linux saver, and running it under Xvfb with a screenshot.
 saver_packages=(
   cmake make g++ python3-glad python3-numpy libgtest-dev
-  libx11-dev libx11-xcb-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libxft-dev
+  libx11-dev libx11-xcb-dev libxext-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libxft-dev
   libgl-dev libegl-dev fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick
 )
