@@ -30,6 +30,19 @@ wait_until_running() {
     return 1
 }
 
+# wait_until_connected PID [seconds]: waits until PID holds a socket, its connection to
+# the X server; a server that goes before that is one the saver never reached, which
+# it reports as an error like any other program.
+wait_until_connected() {
+    local pid=$1 tries=$(( ${2:-10} * 200 ))
+    for _ in $(seq "$tries"); do
+        find "/proc/$pid/fd" -lname 'socket:*' 2>/dev/null | grep -q . && return 0
+        [ -e "/proc/$pid" ] || return 1
+        sleep 0.005
+    done
+    return 1
+}
+
 # rss_kib PID: the resident set of PID in KiB.
 rss_kib() {
     local key value

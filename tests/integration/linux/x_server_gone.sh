@@ -25,7 +25,8 @@ for ms in 0 150 300 600 1200 2500; do
     signal=$( (( i % 2 )) && echo TERM || echo KILL)
     timeout 60 "$ONDALITH" "${args[@]}" >/dev/null 2>"$work/err" &
     runner=$!
-    pid=$(child_of "$runner") && wait_until_running "$pid" || fail "the saver did not start"
+    pid=$(child_of "$runner") && wait_until_running "$pid" && wait_until_connected "$pid" ||
+        fail "the saver did not start"
     sleep "$(printf '%d.%03d' $((ms / 1000)) $((ms % 1000)))"
     kill -"$signal" "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=
     gone=$(date +%s%N)
