@@ -5,9 +5,8 @@ namespace ondalith::platform {
 double DisplayWatch::darkWait(double now) {
     // A dark display may come back at any moment (the user moved the mouse): every wake
     // asks. A lit one is asked again only after a while where asking costs a round trip.
-    if (!asked || known == DisplayPower::Dark || now - lastAsked >= litAskSeconds) {
+    if (known == DisplayPower::Dark || now - lastAsked >= litAskSeconds) {
         known = ask();
-        asked = true;
         lastAsked = now;
     }
     return known == DisplayPower::Dark ? kDarkWaitSeconds : 0.0;

@@ -5,6 +5,8 @@
 // a second (sooner for any event: input still ends the saver at once, and a message that
 // the display is back wakes it); the first pass that finds it lit draws, at that pass's
 // own time t, so the picture is the one it would have been.
+#include <limits>
+
 #include "platform/display_power.h"
 
 namespace ondalith::platform {
@@ -27,8 +29,7 @@ private:
     Ask ask;
     double litAskSeconds;
     DisplayPower known = DisplayPower::Lit;
-    bool asked = false;
-    double lastAsked = 0.0;
+    double lastAsked = -std::numeric_limits<double>::infinity();  // the first pass asks
 };
 
 }  // namespace ondalith::platform

@@ -62,13 +62,14 @@ void setupSound() { sound = new CDirectSound(); }
 
 void tendSound(double now) {
     static bool begun = false;
-    static bool over = false;
-    if (!sound || over) return;
-    std::uintptr_t window = platform::nativeHandleOf(saverApp->window);
-    const CDirectSound::LoadProgress progress =
-        begun ? sound->ContinueLoad(now) : sound->BeginLoadFromResource(IDW_CLICK, &window, now);
+    if (!sound) return;
+    if (begun) {
+        sound->ContinueLoad(now);  // answers at once once the load is over
+        return;
+    }
     begun = true;
-    over = progress != CDirectSound::LoadProgress::Waiting;
+    std::uintptr_t window = platform::nativeHandleOf(saverApp->window);
+    sound->BeginLoadFromResource(IDW_CLICK, &window, now);
 }
 
 void SetupScene() {

@@ -22,6 +22,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 absolute() { case $1 in /*) echo "$1" ;; *) echo "$top/$1" ;; esac; }
+fail() { echo "release: $*" >&2; exit 1; }
 build=$(absolute "${ONDALITH_RELEASE_BUILD:-build/release}")
 dist=$(absolute "${ONDALITH_DIST:-dist}")
 
@@ -68,11 +69,11 @@ for pair in "x64 win64" "x86 win32"; do
     cp "$build/$2/Ondalith.scr" "$scr"
     if [ -n "$signer" ]; then
         # The installer carries the signed .scr and a signed uninstaller.
-        "$signer" "$scr" || { echo "release: signing windows-$1/Ondalith.scr failed" >&2; exit 1; }
+        "$signer" "$scr" || fail "signing windows-$1/Ondalith.scr failed"
         ONDALITH_INSTALLER_SIGNER="$signer" bash resources/installer/make-installer.sh "$1" "$version" \
             "$scr" "$build/$2/resources/ondalith.ico" "$setup" ||
-            { echo "release: $(basename "$setup") was not made (its uninstaller must be signed)" >&2; exit 1; }
-        "$signer" "$setup" || { echo "release: signing $(basename "$setup") failed" >&2; exit 1; }
+            fail "$(basename "$setup") was not made (its uninstaller must be signed)"
+        "$signer" "$setup" || fail "signing $(basename "$setup") failed"
     else
         cp "$build/$2/Ondalith-$version-$1-setup.exe" "$setup"
     fi
@@ -89,7 +90,7 @@ if [ -n "$signer" ]; then
     verify() {
         osslsigncode verify -CAfile "$check/trusted.pem" -TSA-CAfile "$check/trusted.pem" -ignore-cdp \
             -in "$1" >"$check/verify.log" 2>&1 ||
-            { sed 's/^/  /' "$check/verify.log" >&2; echo "release: no valid signature on $2" >&2; exit 1; }
+            { sed 's/^/  /' "$check/verify.log" >&2; fail "no valid signature on $2"; }
     }
     for arch in x64 x86; do
         setup="Ondalith-$version-$arch-setup.exe"
@@ -98,7 +99,7 @@ if [ -n "$signer" ]; then
         rm -rf "$check/unpacked"
         7zz x -y -o"$check/unpacked" "$dist/$setup" uninstall.exe >/dev/null &&
             [ -f "$check/unpacked/uninstall.exe" ] ||
-            { echo "release: no uninstaller to unpack from $setup" >&2; exit 1; }
+            fail "no uninstaller to unpack from $setup"
         verify "$check/unpacked/uninstall.exe" "the uninstaller inside $setup"
     done
     echo "release: every signature verifies, the uninstallers inside the installers included"

@@ -58,7 +58,6 @@ AllowSkipFiles off
 !define EXIT_WRONG_WIDTH 216        ; ERROR_EXE_MACHINE_TYPE_MISMATCH
 !define EXIT_NOT_ADMIN 740          ; ERROR_ELEVATION_REQUIRED
 !define EXIT_RESTART 3010           ; ERROR_SUCCESS_REBOOT_REQUIRED
-!define ERROR_CANCELLED 1223
 
 ; SHELLEXECUTEINFOW, which starts the machine part and hands back its process. The
 ; padding after the two 32-bit members that precede a pointer is spelt out, so that the

@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "about/about_window.h"
+#include "about/win32/about_window_parts.h"
 #include "support/exit_guard.h"
 
 namespace ondalith::test {
 namespace {
 
 constexpr COLORREF kPanelGreen = RGB(177, 232, 179);
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
 
 struct Answers {
     bool windowSeen = false;
@@ -28,38 +27,16 @@ COLORREF brushColour(LRESULT brush) {
     return info.lbColor;
 }
 
-// What painting the message into a white memory bitmap leaves at the button's corner.
-COLORREF paintedAtButtonCorner(HWND window, HWND button, UINT message, LPARAM lParam) {
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS);
-    SendMessageW(window, message, reinterpret_cast<WPARAM>(dc), lParam);
-    RECT place;
-    GetWindowRect(button, &place);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-    const COLORREF pixel = GetPixel(dc, place.left, place.top);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    return pixel;
-}
-
 // Runs inside the About window's own message loop, then closes the window.
 VOID CALLBACK inspect(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND window = FindWindowA("KestrovaWindowClass", "About");
-    if (!window) {
+    const AboutParts about = findAboutWindow();
+    if (!about.window) {
         PostQuitMessage(0);
         return;
     }
     answers.windowSeen = true;
-    HWND credits = FindWindowExA(window, nullptr, "static", nullptr);  // made first
-    HWND title = FindWindowExA(window, credits, "static", nullptr);
-    HWND button = FindWindowExA(window, nullptr, "BUTTON", nullptr);
+    const auto [window, credits, title, button] = about;
     HDC dc = GetDC(button);
     answers.button = brushColour(SendMessageW(window, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
                                               reinterpret_cast<LPARAM>(button)));
@@ -68,8 +45,9 @@ VOID CALLBACK inspect(HWND, UINT, UINT_PTR timer, DWORD) {
     answers.credits = brushColour(SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                                reinterpret_cast<LPARAM>(credits)));
     ReleaseDC(button, dc);
-    answers.erased = paintedAtButtonCorner(window, button, WM_ERASEBKGND, 0);
-    answers.printed = paintedAtButtonCorner(window, button, WM_PRINTCLIENT, PRF_CLIENT);
+    const RECT corner = placeInParent(window, button);
+    answers.erased = paintedAt(window, WM_ERASEBKGND, 0, corner.left, corner.top);
+    answers.printed = paintedAt(window, WM_PRINTCLIENT, PRF_CLIENT, corner.left, corner.top);
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include "about/about_texts.h"
 #include "about/about_window.h"
+#include "about/win32/about_window_parts.h"
 #include "support/exit_guard.h"
 
 namespace ondalith::test {
@@ -20,39 +21,16 @@ struct Seen {
 };
 Seen seen;
 
-RECT placeInParent(HWND parent, HWND child) {
-    RECT place;
-    GetWindowRect(child, &place);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
 LONG fontHeight(HWND control) {
     LOGFONTA font{};
     const auto handle = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
     return handle && GetObjectA(handle, sizeof font, &font) ? font.lfHeight : 0;
 }
 
-// What the window paints at a client point, into a memory bitmap.
-COLORREF paintedAt(HWND window, int x, int y) {
-    RECT client;
-    GetClientRect(window, &client);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    return pixel;
-}
-
 VOID CALLBACK inspect(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND window = FindWindowA("KestrovaWindowClass", "About");
+    const AboutParts about = findAboutWindow();
+    HWND window = about.window;
     if (!window) {
         PostQuitMessage(0);
         return;
@@ -65,15 +43,12 @@ VOID CALLBACK inspect(HWND, UINT, UINT_PTR timer, DWORD) {
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&seen.suggested));
 
     GetWindowRect(window, &seen.outer);
-    HWND credits = FindWindowExA(window, nullptr, "static", nullptr);  // made first
-    HWND title = FindWindowExA(window, credits, "static", nullptr);
-    HWND button = FindWindowExA(window, nullptr, "BUTTON", nullptr);
-    seen.button = placeInParent(window, button);
-    seen.bodyHeight = fontHeight(button);
-    seen.titleHeight = fontHeight(title);
+    seen.button = placeInParent(window, about.button);
+    seen.bodyHeight = fontHeight(about.button);
+    seen.titleHeight = fontHeight(about.title);
     // The logo's lower right corner at 96 is (251, 137); twice that lies inside it only
     // when it is drawn at twice its size.
-    seen.logoFarCorner = paintedAt(window, 2 * 251 - 4, 2 * 137 - 4);
+    seen.logoFarCorner = paintedAt(window, WM_PRINTCLIENT, PRF_CLIENT, 2 * 251 - 4, 2 * 137 - 4);
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
