@@ -60,9 +60,7 @@ GLFWwindow* saverWindow() {
     if (!saverApp) saverApp = new SaverApp(&options);
     return saverApp->window;
 }
-}  // namespace
 
-namespace {
 BOOL(WINAPI* realSwapBuffers)(HDC) = nullptr;
 int presented = 0;
 BOOL WINAPI countingSwapBuffers(HDC dc) {
